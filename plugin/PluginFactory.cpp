@@ -1,0 +1,6 @@
+#include <processor/VevazovAzudAudioProcessor.h>
+
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
+{
+    return new VevazovAzudAudioProcessor();
+}

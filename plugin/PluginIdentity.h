@@ -1,0 +1,38 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+/** What the plug-in declares to hosts, in every format. */
+namespace PluginIdentity
+{
+    constexpr const char* name = "Velorin";
+    constexpr const char* maker = "Korvanne";
+    constexpr const char* versionString = "1.2.0";
+    constexpr int versionCode = 0x10200;
+    constexpr const char* makerWebsite = "https://www.korvanne.com";
+
+    /** Four-character codes, first character in the most significant byte. */
+    constexpr juce::uint32 fourCharCode (const char (&code)[5]) noexcept
+    {
+        return (static_cast<juce::uint32> (static_cast<unsigned char> (code[0])) << 24)
+             | (static_cast<juce::uint32> (static_cast<unsigned char> (code[1])) << 16)
+             | (static_cast<juce::uint32> (static_cast<unsigned char> (code[2])) << 8)
+             |  static_cast<juce::uint32> (static_cast<unsigned char> (code[3]));
+    }
+
+    constexpr juce::uint32 makerCode = fourCharCode ("KoRv");
+    constexpr juce::uint32 pluginCode = fourCharCode ("KoVE");
+
+    /** The spatialiser category of the VST 2.4 interface. */
+    constexpr int vst2Category = 5;
+
+    /** The version code's bytes weighted 1000, 100, 10 and 1 from the most significant: 1.2.0 gives 120. */
+    constexpr int vst2VersionNumber (int code) noexcept
+    {
+        return ((code >> 24) & 0xff) * 1000 + ((code >> 16) & 0xff) * 100 + ((code >> 8) & 0xff) * 10 + (code & 0xff);
+    }
+
+    static_assert (makerCode == 0x4B6F5276);
+    static_assert (pluginCode == 0x4B6F5645);
+    static_assert (vst2VersionNumber (versionCode) == 120);
+} // namespace PluginIdentity

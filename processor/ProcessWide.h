@@ -1,0 +1,60 @@
+#pragma once
+
+class VevazovAzudAudioProcessor;
+
+/** The settings of the one floating scene window of the process. They outlive the
+    window, are saved with every instance's state, and restoring any instance's
+    state overwrites them. Touched on the message thread only.
+*/
+struct SceneSettings
+{
+    int transparentWindowX = 100;
+    int transparentWindowY = 100;
+    int transparentWindowWidth = 535;
+    int transparentWindowHeight = 320;
+    bool transparentWindowIsVisible = false;
+    bool transparentWindowShowAllWidgetLabels = true;
+};
+
+/** The one copy of the scene settings that every instance in the process shares. */
+SceneSettings& getSceneSettings() noexcept;
+
+/** What every instance shares with the others in its process: the instance
+    registry, the floating scene window and the shared look-and-feel.
+
+    The processor calls these at fixed points of its lifecycle and of its state
+    restore; the subsystems that own those things provide the implementation.
+    Without one installed, an instance lives on its own.
+*/
+class ProcessWideServices
+{
+public:
+    virtual ~ProcessWideServices() = default;
+
+    /** Construction: takes a counted reference to the shared look-and-feel. */
+    virtual void acquireLookAndFeel() = 0;
+
+    /** Destruction, last step: gives that reference back. */
+    virtual void releaseLookAndFeel() = 0;
+
+    /** End of construction: lists the instance in the registry. */
+    virtual void registerInstance (VevazovAzudAudioProcessor&) = 0;
+
+    /** Start of destruction: removes the instance, and the window with the last one. */
+    virtual void unregisterInstance (VevazovAzudAudioProcessor&) = 0;
+
+    /** Every prepare: creates the scene window from the settings if there is none. */
+    virtual void ensureSceneWindow() = 0;
+
+    /** A restored state set the window's geometry: moves an existing window. */
+    virtual void applySceneWindowBounds() = 0;
+
+    /** A restored state set the window's visibility: shows or hides an existing window. */
+    virtual void applySceneWindowVisibility() = 0;
+};
+
+/** The services in use, or nullptr when none are installed. */
+ProcessWideServices* getProcessWideServices() noexcept;
+
+/** Installs the services every instance created from now on talks to (nullptr removes them). */
+void setProcessWideServices (ProcessWideServices* services) noexcept;

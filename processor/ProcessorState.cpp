@@ -1,0 +1,263 @@
+#include "ProcessorState.h"
+
+#include "ProcessWide.h"
+#include "TextForms.h"
+#include "VevazovAzudAudioProcessor.h"
+
+namespace
+{
+    using Processor = VevazovAzudAudioProcessor;
+
+    constexpr int headerSize = 8;
+
+    enum class Key
+    {
+        gain, azi, ele, dist, width,
+        idxGUI, idxOutputConfig, idxDistAttenuationFactor,
+        windowX, windowY, windowWidth, windowHeight, windowIsVisible, windowShowAllLabels,
+        widgetColour, widgetIsVisible, widgetLabel, inputConfigID
+    };
+
+    struct KeyName
+    {
+        Key key;
+        const char* name;
+    };
+
+    // Save order, and the order in which restore matches names.
+    constexpr std::array<KeyName, 18> keys {{
+        { Key::gain,                     "Gain" },
+        { Key::azi,                      "Azi" },
+        { Key::ele,                      "Ele" },
+        { Key::dist,                     "Dist" },
+        { Key::width,                    "Width" },
+        { Key::idxGUI,                   "idxGUI" },
+        { Key::idxOutputConfig,          "idxOutputConfig" },
+        { Key::idxDistAttenuationFactor, "idxDistAttenuationFactor" },
+        { Key::windowX,                  "transparentWindowX" },
+        { Key::windowY,                  "transparentWindowY" },
+        { Key::windowWidth,              "transparentWindowWidth" },
+        { Key::windowHeight,             "transparentWindowHeight" },
+        { Key::windowIsVisible,          "transparentWindowIsVisible" },
+        { Key::windowShowAllLabels,      "transparentWindowShowAllWidgetLabels" },
+        { Key::widgetColour,             "widgetColour" },
+        { Key::widgetIsVisible,          "widgetIsVisible" },
+        { Key::widgetLabel,              "widgetLabel" },
+        { Key::inputConfigID,            "inputConfigID" },
+    }};
+
+    juce::String textOf (Processor& processor, Key key)
+    {
+        const auto& scene = getSceneSettings();
+        const auto real = [&] (int index) { return TextForms::shortDecimal (processor.getParameter (index)); };
+        const auto flag = [] (bool value) { return juce::String (value ? 1 : 0); };
+
+        switch (key)
+        {
+            case Key::gain:                     return real (Processor::gainIndex);
+            case Key::azi:                      return real (Processor::azimuthIndex);
+            case Key::ele:                      return real (Processor::elevationIndex);
+            case Key::dist:                     return real (Processor::distanceIndex);
+            case Key::width:                    return real (Processor::widthIndex);
+            case Key::idxGUI:                   return juce::String (processor.getIdxGUI());
+            case Key::idxOutputConfig:          return juce::String (processor.getIdxOutputConfig());
+            case Key::idxDistAttenuationFactor: return juce::String (processor.getIdxDistAttenuationFactor());
+            case Key::windowX:                  return juce::String (scene.transparentWindowX);
+            case Key::windowY:                  return juce::String (scene.transparentWindowY);
+            case Key::windowWidth:              return juce::String (scene.transparentWindowWidth);
+            case Key::windowHeight:             return juce::String (scene.transparentWindowHeight);
+            case Key::windowIsVisible:          return flag (scene.transparentWindowIsVisible);
+            case Key::windowShowAllLabels:      return flag (scene.transparentWindowShowAllWidgetLabels);
+            case Key::widgetColour:             return TextForms::hexColour (processor.getWidgetColour().getARGB());
+            case Key::widgetIsVisible:          return flag (processor.getWidgetIsVisible());
+            case Key::widgetLabel:              return processor.getWidgetLabel();
+            case Key::inputConfigID:            return juce::String (processor.getInputConfigID());
+        }
+
+        return {};
+    }
+
+    bool namesMatchIgnoringAsciiCase (const juce::String& a, const char* b) noexcept
+    {
+        auto p = a.getCharPointer();
+
+        for (; *b != 0; ++p, ++b)
+        {
+            const auto lower = [] (juce::juce_wchar c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+
+            if (p.isEmpty() || lower (*p) != lower (static_cast<juce::juce_wchar> (*b)))
+                return false;
+        }
+
+        return p.isEmpty();
+    }
+
+    // An upper bound on element nesting, so that the recursive parser is never
+    // handed a document deep enough to exhaust the stack. Exact for well-formed
+    // documents; comments and other markup can only make it count higher.
+    bool isNestingWithin (const char* text, size_t length, int limit) noexcept
+    {
+        auto depth = 0;
+        size_t i = 0;
+
+        const auto skipTag = [&] (bool honourQuotes)
+        {
+            char quote = 0;
+
+            for (; i < length; ++i)
+            {
+                if (quote != 0)
+                    quote = (text[i] == quote) ? 0 : quote;
+                else if (honourQuotes && (text[i] == '"' || text[i] == '\''))
+                    quote = text[i];
+                else if (text[i] == '>')
+                    return;
+            }
+        };
+
+        for (; i < length; ++i)
+        {
+            if (text[i] != '<' || i + 1 >= length)
+                continue;
+
+            const auto next = text[i + 1];
+
+            if (next == '/')
+            {
+                depth = std::max (0, depth - 1);
+                skipTag (false);
+            }
+            else if (next == '!' || next == '?')
+            {
+                skipTag (false);
+            }
+            else
+            {
+                if (++depth > limit)
+                    return false;
+
+                skipTag (true);
+
+                if (i < length && text[i - 1] == '/')
+                    --depth;
+            }
+        }
+
+        return true;
+    }
+} // namespace
+
+//==============================================================================
+std::unique_ptr<juce::XmlElement> ProcessorState::createDocument (Processor& processor)
+{
+    auto root = std::make_unique<juce::XmlElement> ("Root");
+
+    for (const auto& entry : keys)
+        root->createNewChildElement (entry.name)->addTextElement (textOf (processor, entry.key));
+
+    return root;
+}
+
+void ProcessorState::save (Processor& processor, juce::MemoryBlock& destination)
+{
+    destination.reset();
+
+    {
+        juce::MemoryOutputStream out (destination, false);
+        out.writeInt (static_cast<int> (magicNumber));
+        out.writeInt (0);
+        createDocument (processor)->writeTo (out, juce::XmlElement::TextFormat().singleLine().withoutHeader());
+        out.writeByte (0);
+    }
+
+    const auto textLength = juce::ByteOrder::swapIfBigEndian (static_cast<juce::uint32> (destination.getSize() - (headerSize + 1)));
+    destination.copyFrom (&textLength, 4, sizeof (textLength));
+}
+
+std::unique_ptr<juce::XmlElement> ProcessorState::unwrapDocument (const void* data, int sizeInBytes)
+{
+    if (data == nullptr || sizeInBytes <= headerSize || juce::ByteOrder::littleEndianInt (data) != magicNumber)
+        return {};
+
+    const auto declaredLength = static_cast<juce::int32> (juce::ByteOrder::littleEndianInt (juce::addBytesToPointer (data, 4)));
+
+    if (declaredLength <= 0)
+        return {};
+
+    const auto* text = static_cast<const char*> (data) + headerSize;
+    auto length = static_cast<size_t> (std::min (declaredLength, sizeInBytes - headerSize));
+    length = static_cast<size_t> (std::find (text, text + length, '\0') - text);
+
+    if (! juce::CharPointer_UTF8::isValidString (text, static_cast<int> (length))
+        || ! isNestingWithin (text, length, maxNestingDepth))
+        return {};
+
+    return juce::parseXML (juce::String::fromUTF8 (text, static_cast<int> (length)));
+}
+
+void ProcessorState::restore (Processor& processor, const void* data, int sizeInBytes)
+{
+    const auto document = unwrapDocument (data, sizeInBytes);
+
+    if (document == nullptr)
+        return;
+
+    for (auto* element : document->getChildIterator())
+        applyElement (processor, element->getTagName(), element->getAllSubText());
+
+    processor.raiseRefreshFlags();
+}
+
+void ProcessorState::applyElement (Processor& processor, const juce::String& name, const juce::String& text)
+{
+    const auto match = std::find_if (keys.begin(), keys.end(), [&] (const KeyName& entry)
+    {
+        return namesMatchIgnoringAsciiCase (name, entry.name);
+    });
+
+    if (match == keys.end())
+        return;
+
+    auto& scene = getSceneSettings();
+    auto* services = getProcessWideServices();
+    const auto real = TextForms::readReal (text);
+    const auto value = TextForms::toFloat (real);
+    const auto whole = TextForms::truncateToInt (real);
+
+    switch (match->key)
+    {
+        case Key::gain:                     processor.setParameter (Processor::gainIndex, value); break;
+        case Key::azi:                      processor.setParameter (Processor::azimuthIndex, value); break;
+        case Key::ele:                      processor.setParameter (Processor::elevationIndex, value); break;
+        case Key::dist:                     processor.setParameter (Processor::distanceIndex, value); break;
+        case Key::width:                    processor.setParameter (Processor::widthIndex, value); break;
+        case Key::idxGUI:                   processor.setIdxGUI (whole); break;
+        case Key::idxOutputConfig:          processor.setOutputConfig (whole); break;
+        case Key::idxDistAttenuationFactor: processor.setDistAttenuationFactor (whole); break;
+        case Key::windowX:                  scene.transparentWindowX = whole; break;
+        case Key::windowY:                  scene.transparentWindowY = whole; break;
+        case Key::windowWidth:              scene.transparentWindowWidth = whole; break;
+
+        case Key::windowHeight:
+            scene.transparentWindowHeight = whole;
+
+            if (services != nullptr)
+                services->applySceneWindowBounds();
+
+            break;
+
+        case Key::windowIsVisible:
+            scene.transparentWindowIsVisible = (value != 0.0f);
+
+            if (services != nullptr)
+                services->applySceneWindowVisibility();
+
+            break;
+
+        case Key::windowShowAllLabels:      scene.transparentWindowShowAllWidgetLabels = TextForms::leadingInteger (text) != 0; break;
+        case Key::widgetColour:             processor.setWidgetColour (juce::Colour (TextForms::scanHexDigits (text))); break;
+        case Key::widgetIsVisible:          processor.setParameter (Processor::showOnSceneIndex, value); break;
+        case Key::widgetLabel:              processor.widgetLabel = text; break;
+        case Key::inputConfigID:            processor.setInputConfig (whole); processor.startLayoutWithoutCrossFade(); break;
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+class VevazovAzudAudioProcessor;
+
+/** The saved state of an instance: a "Root" XML document of eighteen keys in the
+    framework's binary container (magic "VC2!", length, UTF-8 text, zero byte).
+*/
+class ProcessorState
+{
+public:
+    /** Replaces the block's contents with the instance's state. */
+    static void save (VevazovAzudAudioProcessor&, juce::MemoryBlock& destination);
+
+    /** Applies a saved state. A block that cannot be unwrapped or parsed changes nothing. */
+    static void restore (VevazovAzudAudioProcessor&, const void* data, int sizeInBytes);
+
+    /** The document save writes, before wrapping. */
+    static std::unique_ptr<juce::XmlElement> createDocument (VevazovAzudAudioProcessor&);
+
+    /** The document inside a block, or nullptr when the block is rejected. */
+    static std::unique_ptr<juce::XmlElement> unwrapDocument (const void* data, int sizeInBytes);
+
+    /** Container magic: the bytes "VC2!". */
+    static constexpr juce::uint32 magicNumber = 0x21324356;
+
+    /** Documents nested deeper than this are rejected before parsing. */
+    static constexpr int maxNestingDepth = 256;
+
+private:
+    static void applyElement (VevazovAzudAudioProcessor&, const juce::String& name, const juce::String& text);
+};

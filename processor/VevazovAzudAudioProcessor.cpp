@@ -1,0 +1,599 @@
+#include "VevazovAzudAudioProcessor.h"
+
+#include "LevelMeter.h"
+#include "ProcessWide.h"
+#include "ProcessorState.h"
+#include "TextForms.h"
+
+#include <encoding/SpreadingLaws.h>
+
+
+namespace
+{
+    struct ParameterInfo
+    {
+        const char* name;
+        float defaultValue;
+    };
+
+    // The index order is fixed: the saved state, the scene and the editor address
+    // parameters by index, and hosts store automation by it.
+    constexpr std::array<ParameterInfo, VevazovAzudAudioProcessor::numParameters> parameterTable {{
+        { "Azimuth",          0.5f  },  // (v - 0.5) x 360 degrees, clockwise
+        { "Elevation",        0.5f  },  // (v - 0.5) x 180 degrees, up
+        { "Distance",         0.25f },  // 4 v metres
+        { "Width",            0.0f  },  // 100 v percent of the layout's offsets
+        { "Gain",             0.9f  },  // 100 v - 90 dB
+        { "showOnOrbelScene", 1.0f  },  // shown in the scene at 0.5 and above
+    }};
+
+    constexpr const char* programName = "Default";
+
+    // Below -100 dB the output gain is exactly zero.
+    constexpr float gainFloorDb = -100.0f;
+    constexpr float gainRangeDb = 100.0f;
+    constexpr float gainOffsetDb = 90.0f;
+
+    constexpr double outputGainKeep = 0.995;
+    constexpr double outputGainTake = 0.005;
+    constexpr double outputGainTolerance = 1.0e-6;
+
+    bool isParameterIndex (int index) noexcept
+    {
+        return index >= 0 && index < VevazovAzudAudioProcessor::numParameters;
+    }
+
+    float outputGainForParameter (float value) noexcept
+    {
+        const auto gainDb = gainRangeDb * value - gainOffsetDb;
+        return gainDb > gainFloorDb ? std::pow (10.0f, gainDb * 0.05f) : 0.0f;
+    }
+
+    // The framework's linear gain ramp: the step is added sample by sample in single precision.
+    void applyRamp (float* samples, int numSamples, float startGain, float endGain) noexcept
+    {
+        const auto step = (endGain - startGain) / static_cast<float> (numSamples);
+
+        for (auto gain = startGain; numSamples > 0; --numSamples, ++samples, gain += step)
+            *samples *= gain;
+    }
+
+    void addWithRamp (float* destination, const float* source, int numSamples, float startGain, float endGain) noexcept
+    {
+        const auto step = (endGain - startGain) / static_cast<float> (numSamples);
+        auto gain = startGain;
+
+        for (auto j = 0; j < numSamples; ++j, gain += step)
+            destination[j] = destination[j] + gain * source[j];
+    }
+} // namespace
+
+//==============================================================================
+VevazovAzudAudioProcessor::VevazovAzudAudioProcessor()
+    : VevazovAzudAudioProcessor (juce::PluginHostType().type)
+{
+}
+
+VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::HostType host)
+    : juce::AudioProcessor (BusesProperties()
+                                .withInput ("Input", juce::AudioChannelSet::discreteChannels (InputLayouts::maxChannels), true)
+                                .withOutput ("Output", juce::AudioChannelSet::discreteChannels (InputLayouts::numOutputChannels), true)),
+      hostType (static_cast<int> (host))
+{
+    if (auto* services = getProcessWideServices())
+        services->acquireLookAndFeel();
+
+    parameterValues[gainIndex] = parameterTable[gainIndex].defaultValue;
+    targetOutputGain = outputGainForParameter (parameterValues[gainIndex]);
+
+    parameterValues[widthIndex] = parameterTable[widthIndex].defaultValue;
+    setParameter (azimuthIndex, parameterTable[azimuthIndex].defaultValue);
+    setParameter (elevationIndex, parameterTable[elevationIndex].defaultValue);
+    setParameter (distanceIndex, parameterTable[distanceIndex].defaultValue);
+    setParameter (azimuthIndex, parameterValues[azimuthIndex]);
+
+    for (auto& meter : levelMeters)
+        meter = 0.0f;
+
+    minimumElevation = 0.0f;
+    targetOutputGain = 1.0f;
+    smoothedOutputGain = 1.0f;
+    idxGUI = 0;
+
+    setOutputConfig (static_cast<int> (velorin::OutputConvention::ambiX));
+
+    idxDistAttenuationFactor = -1;
+    setDistAttenuationFactor (0);
+
+    raiseRefreshFlags();
+
+    if (auto* services = getProcessWideServices())
+        services->registerInstance (*this);
+
+    widgetColour = juce::Colour (defaultWidgetColour);
+
+    parameterValues[showOnSceneIndex] = parameterTable[showOnSceneIndex].defaultValue;
+    widgetIsVisible = 1;
+    sceneNeedsUpdate = true;
+
+    inputConfigID = InputLayouts::noLayout;
+    numLayoutChannels = 2;
+    numActiveInputs = 2;
+}
+
+VevazovAzudAudioProcessor::~VevazovAzudAudioProcessor()
+{
+    if (auto* services = getProcessWideServices())
+    {
+        services->unregisterInstance (*this);
+        services->releaseLookAndFeel();
+    }
+}
+
+//==============================================================================
+const juce::String VevazovAzudAudioProcessor::getName() const
+{
+    return JucePlugin_Name;
+}
+
+void VevazovAzudAudioProcessor::prepareToPlay (double, int)
+{
+    if (inputConfigID == InputLayouts::noLayout && ! defersLayoutChoiceToFirstBlock())
+        selectInputConfigForHost();
+
+    if (auto* services = getProcessWideServices())
+        services->ensureSceneWindow();
+}
+
+void VevazovAzudAudioProcessor::releaseResources()
+{
+}
+
+void VevazovAzudAudioProcessor::processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    const auto numChannels = std::min (buffer.getNumChannels(), getTotalNumOutputChannels());
+
+    for (auto channel = getTotalNumInputChannels(); channel < numChannels; ++channel)
+        buffer.clear (channel, 0, buffer.getNumSamples());
+}
+
+bool VevazovAzudAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
+{
+    return layouts.inputBuses.size() == 1
+        && layouts.outputBuses.size() == 1
+        && InputLayouts::isSupportedInputCount (layouts.getMainInputChannels())
+        && layouts.getMainOutputChannels() == InputLayouts::numOutputChannels;
+}
+
+const juce::String VevazovAzudAudioProcessor::getInputChannelName (int channelIndex) const
+{
+    return juce::String (channelIndex + 1);
+}
+
+const juce::String VevazovAzudAudioProcessor::getOutputChannelName (int channelIndex) const
+{
+    return juce::String (channelIndex + 1);
+}
+
+bool VevazovAzudAudioProcessor::isInputChannelStereoPair (int) const     { return true; }
+bool VevazovAzudAudioProcessor::isOutputChannelStereoPair (int) const    { return true; }
+bool VevazovAzudAudioProcessor::silenceInProducesSilenceOut() const      { return false; }
+double VevazovAzudAudioProcessor::getTailLengthSeconds() const           { return 0.0; }
+bool VevazovAzudAudioProcessor::acceptsMidi() const                      { return true; }
+bool VevazovAzudAudioProcessor::producesMidi() const                     { return false; }
+
+juce::AudioProcessorEditor* VevazovAzudAudioProcessor::createEditor()
+{
+    return new juce::GenericAudioProcessorEditor (*this);
+}
+
+bool VevazovAzudAudioProcessor::hasEditor() const
+{
+    return true;
+}
+
+//==============================================================================
+int VevazovAzudAudioProcessor::getNumParameters()
+{
+    return numParameters;
+}
+
+const juce::String VevazovAzudAudioProcessor::getParameterName (int index)
+{
+    return isParameterIndex (index) ? parameterTable[static_cast<size_t> (index)].name : "";
+}
+
+juce::String VevazovAzudAudioProcessor::getParameterID (int index)
+{
+    // The names are valid LV2 symbols and never change: LV2 hosts store automation under them.
+    return getParameterName (index);
+}
+
+float VevazovAzudAudioProcessor::getParameter (int index)
+{
+    return isParameterIndex (index) ? parameterValues[static_cast<size_t> (index)].get() : 0.0f;
+}
+
+const juce::String VevazovAzudAudioProcessor::getParameterText (int index)
+{
+    return isParameterIndex (index) ? TextForms::shortDecimal (parameterValues[static_cast<size_t> (index)]) : juce::String();
+}
+
+float VevazovAzudAudioProcessor::getParameterDefaultValue (int index)
+{
+    return isParameterIndex (index) ? parameterTable[static_cast<size_t> (index)].defaultValue : 0.0f;
+}
+
+void VevazovAzudAudioProcessor::setParameter (int index, float newValue)
+{
+    if (! isParameterIndex (index))
+        return;
+
+    parameterValues[static_cast<size_t> (index)] = newValue;
+
+    switch (index)
+    {
+        case azimuthIndex:    applyAzimuth (newValue); break;
+        case elevationIndex:  applyElevation (newValue); break;
+        case distanceIndex:   applyDistance (newValue); break;
+        case widthIndex:      setParameter (azimuthIndex, parameterValues[azimuthIndex]); break;
+        case gainIndex:       applyGain (newValue); break;
+        case showOnSceneIndex:
+        default:              applyShowOnScene (newValue); return;
+    }
+
+    raiseRefreshFlags();
+}
+
+void VevazovAzudAudioProcessor::applyAzimuth (float azimuth)
+{
+    const float width = parameterValues[widthIndex];
+
+    for (size_t slot = 0; slot < encoders.size(); ++slot)
+        encoders[slot].setAzimuthTurns (velorin::channelAzimuthTurns (azimuth, width, channelAzimuthOffsets[slot]));
+}
+
+void VevazovAzudAudioProcessor::applyElevation (float elevation)
+{
+    const auto halfTurns = velorin::elevationHalfTurns (elevation, minimumElevation);
+
+    for (auto& encoder : encoders)
+        encoder.setElevationHalfTurns (halfTurns);
+}
+
+void VevazovAzudAudioProcessor::applyDistance (float distance)
+{
+    for (auto& encoder : encoders)
+        encoder.setDistance (distance);
+
+    minimumElevation = velorin::minimumElevationForDistance (distance);
+    setParameter (elevationIndex, parameterValues[elevationIndex]);
+}
+
+void VevazovAzudAudioProcessor::applyGain (float gain)
+{
+    targetOutputGain = outputGainForParameter (gain);
+}
+
+void VevazovAzudAudioProcessor::applyShowOnScene (float value)
+{
+    const auto shown = value >= 0.5f ? 1 : 0;
+
+    if (shown != widgetIsVisible)
+    {
+        widgetIsVisible = shown;
+        sceneNeedsUpdate = true;
+    }
+}
+
+void VevazovAzudAudioProcessor::raiseRefreshFlags() noexcept
+{
+    guiNeedsUpdate = true;
+    sceneNeedsUpdate = true;
+}
+
+//==============================================================================
+int VevazovAzudAudioProcessor::getNumPrograms()                          { return 1; }
+int VevazovAzudAudioProcessor::getCurrentProgram()                       { return 0; }
+void VevazovAzudAudioProcessor::setCurrentProgram (int)                  {}
+const juce::String VevazovAzudAudioProcessor::getProgramName (int)       { return programName; }
+void VevazovAzudAudioProcessor::changeProgramName (int, const juce::String&) {}
+
+//==============================================================================
+void VevazovAzudAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
+{
+    ProcessorState::save (*this, destData);
+}
+
+void VevazovAzudAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
+{
+    ProcessorState::restore (*this, data, sizeInBytes);
+}
+
+//==============================================================================
+void VevazovAzudAudioProcessor::setInputConfig (int layoutId)
+{
+    if (layoutId == inputConfigID)
+        return;
+
+    inputConfigID = layoutId;
+
+    const auto& layout = InputLayouts::layoutFor (layoutId);
+    layoutInputChannels = layout.layoutInputChannels;
+    numLayoutChannels = layout.numLayoutChannels;
+
+    for (size_t slot = 0; slot < static_cast<size_t> (layout.numLayoutChannels); ++slot)
+        channelAzimuthOffsets[slot] = layout.channelAzimuthOffsets[slot];
+
+    setParameter (azimuthIndex, parameterValues[azimuthIndex]);
+}
+
+void VevazovAzudAudioProcessor::setOutputConfig (int conventionIndex)
+{
+    idxOutputConfig = conventionIndex;
+
+    for (auto& encoder : encoders)
+        encoder.setConvention (conventionIndex);
+
+    guiNeedsUpdate = true;
+}
+
+void VevazovAzudAudioProcessor::setDistAttenuationFactor (int choice)
+{
+    if (choice == idxDistAttenuationFactor)
+        return;
+
+    idxDistAttenuationFactor = choice;
+
+    const auto exponent = velorin::distanceExponentForChoice (choice);
+
+    for (auto& encoder : encoders)
+        encoder.setDistanceExponent (exponent);
+
+    setParameter (distanceIndex, parameterValues[distanceIndex]);
+}
+
+void VevazovAzudAudioProcessor::selectInputConfigForHost()
+{
+    setInputConfig (InputLayouts::layoutForHost (getTotalNumInputChannels(), getHostFamily()));
+    startLayoutWithoutCrossFade();
+}
+
+void VevazovAzudAudioProcessor::startLayoutWithoutCrossFade() noexcept
+{
+    numActiveInputs = inputConfigID == InputLayouts::monoLayout ? 1 : numLayoutChannels.get();
+}
+
+InputLayouts::HostFamily VevazovAzudAudioProcessor::getHostFamily() const
+{
+    juce::PluginHostType host;
+    host.type = static_cast<juce::PluginHostType::HostType> (hostType);
+
+    if (host.isProTools())
+        return InputLayouts::HostFamily::proTools;
+
+    if (host.isLogic())
+        return InputLayouts::HostFamily::logic;
+
+    return InputLayouts::HostFamily::other;
+}
+
+bool VevazovAzudAudioProcessor::defersLayoutChoiceToFirstBlock() const
+{
+    // These hosts settle their channel count only once audio runs.
+    juce::PluginHostType host;
+    host.type = static_cast<juce::PluginHostType::HostType> (hostType);
+    return host.isCubase() || host.isCubaseBridged() || host.isNuendo();
+}
+
+//==============================================================================
+juce::Colour VevazovAzudAudioProcessor::getWidgetColour() const
+{
+    return widgetColour;
+}
+
+void VevazovAzudAudioProcessor::setWidgetColour (juce::Colour newColour)
+{
+    if (newColour == widgetColour)
+        return;
+
+    widgetColour = newColour;
+    raiseRefreshFlags();
+}
+
+juce::String VevazovAzudAudioProcessor::getWidgetLabel() const
+{
+    return widgetLabel;
+}
+
+void VevazovAzudAudioProcessor::setWidgetLabel (const juce::String& newLabel)
+{
+    widgetLabel = newLabel;
+    sceneNeedsUpdate = true;
+}
+
+float VevazovAzudAudioProcessor::getChannelAzimuthOffset (int slot) const noexcept
+{
+    return juce::isPositiveAndBelow (slot, InputLayouts::maxChannels) ? channelAzimuthOffsets[static_cast<size_t> (slot)].get() : 0.0f;
+}
+
+float VevazovAzudAudioProcessor::getLevelMeter (int index) const noexcept
+{
+    return juce::isPositiveAndBelow (index, numMeters) ? levelMeters[static_cast<size_t> (index)].get() : 0.0f;
+}
+
+const velorin::SourceEncoder& VevazovAzudAudioProcessor::getEncoder (int slot) const noexcept
+{
+    return encoders[static_cast<size_t> (juce::jlimit (0, InputLayouts::maxChannels - 1, slot))];
+}
+
+//==============================================================================
+void VevazovAzudAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    juce::ScopedNoDenormals noDenormals;
+
+    auto* const* channels = buffer.getArrayOfWritePointers();
+    const auto numChannels = buffer.getNumChannels();
+    const auto numSamples = buffer.getNumSamples();
+
+    // A block longer than the scratch copy is processed as consecutive blocks.
+    auto start = 0;
+
+    do
+    {
+        const auto chunkLength = std::min (numSamples - start, maxBlockSize);
+        std::array<float*, 32> chunkChannels {};
+        const auto numChunkChannels = std::min (numChannels, static_cast<int> (chunkChannels.size()));
+
+        for (auto channel = 0; channel < numChunkChannels; ++channel)
+            chunkChannels[static_cast<size_t> (channel)] = channels[channel] + start;
+
+        processChunk (chunkChannels.data(), numChunkChannels, chunkLength);
+        start += chunkLength;
+    }
+    while (start < numSamples);
+}
+
+void VevazovAzudAudioProcessor::processChunk (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    checkLayoutForBlock();
+
+    if (numChannels < InputLayouts::numOutputChannels)
+    {
+        // Without four channels there is nowhere to put the B-format signal.
+        for (auto channel = 0; channel < numChannels; ++channel)
+            std::fill (channels[channel], channels[channel] + numSamples, 0.0f);
+
+        return;
+    }
+
+    meterInputs (channels, numChannels, numSamples);
+    const auto fedNow = crossFadeFedInputs (channels, numChannels, numSamples);
+    encodeFedInputs (channels, numChannels, numSamples);
+    applyOutputGain (channels, numSamples);
+    meterOutputs (channels, numSamples);
+
+    for (auto channel = InputLayouts::numOutputChannels; channel < std::min (numChannels, getTotalNumOutputChannels()); ++channel)
+        std::fill (channels[channel], channels[channel] + numSamples, 0.0f);
+
+    numActiveInputs = fedNow;
+}
+
+void VevazovAzudAudioProcessor::checkLayoutForBlock()
+{
+    if (inputConfigID == InputLayouts::noLayout)
+        selectInputConfigForHost();
+
+    if (layoutInputChannels > getTotalNumInputChannels())
+        selectInputConfigForHost();
+}
+
+void VevazovAzudAudioProcessor::meterInputs (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    const int numSlots = std::min (static_cast<int> (numLayoutChannels), InputLayouts::maxChannels);
+    const int fed = numActiveInputs;
+
+    for (auto slot = 0; slot < numSlots; ++slot)
+    {
+        const auto channel = slot < fed ? slot : 0;
+        const auto peak = channel < numChannels ? LevelMeter::peakOf (channels[channel], numSamples) : 0.0f;
+        auto& meter = levelMeters[static_cast<size_t> (slot)];
+        meter = LevelMeter::nextValue (meter, peak);
+    }
+}
+
+int VevazovAzudAudioProcessor::crossFadeFedInputs (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    const auto now = inputConfigID == InputLayouts::monoLayout ? 1 : std::min (static_cast<int> (numLayoutChannels), InputLayouts::maxChannels);
+    const int previous = numActiveInputs;
+
+    if (now == previous)
+        return now;
+
+    if (numSamples > 0)
+    {
+        for (auto channel = previous; channel < std::min (now, numChannels); ++channel)
+            applyRamp (channels[channel], numSamples, 0.0f, 1.0f);
+
+        for (auto channel = now; channel < std::min (previous, numChannels); ++channel)
+            applyRamp (channels[channel], numSamples, 1.0f, 0.0f);
+
+        // Encoder 1 glides between the second input and the mono signal, which the mono path feeds it.
+        if (now == 1)
+            addWithRamp (channels[1], channels[0], numSamples, 0.0f, 1.0f);
+
+        if (previous == 1)
+            addWithRamp (channels[1], channels[0], numSamples, 1.0f, 0.0f);
+    }
+
+    if (now > previous)
+        numActiveInputs = now;
+
+    return now;
+}
+
+void VevazovAzudAudioProcessor::encodeFedInputs (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    const int fed = numActiveInputs;
+    const auto numCopied = std::min ({ fed, numChannels, InputLayouts::maxChannels });
+    float* outputs[] = { channels[0], channels[1], channels[2], channels[3] };
+
+    // Every input is copied before any encoder writes: the outputs overwrite inputs 0-3.
+    for (auto channel = 0; channel < numCopied; ++channel)
+        std::copy (channels[channel], channels[channel] + numSamples, inputScratch[channel]);
+
+    if (fed == 1)
+    {
+        encoders[0].encodeReplace (inputScratch[0], outputs, numSamples);
+        encoders[1].encodeAdd (inputScratch[0], outputs, numSamples);
+        return;
+    }
+
+    for (auto slot = 0; slot < numCopied; ++slot)
+    {
+        auto& encoder = encoders[static_cast<size_t> (slot)];
+
+        if (slot == 0)
+            encoder.encodeReplace (inputScratch[0], outputs, numSamples);
+        else
+            encoder.encodeAdd (inputScratch[slot], outputs, numSamples);
+    }
+}
+
+void VevazovAzudAudioProcessor::applyOutputGain (float* const* channels, int numSamples) noexcept
+{
+    const float target = targetOutputGain;
+    float gain = smoothedOutputGain;
+
+    if (static_cast<double> (std::abs (gain - target)) > outputGainTolerance)
+    {
+        // Once started, the glide runs to the end of the block.
+        for (auto j = 0; j < numSamples; ++j)
+        {
+            gain = static_cast<float> (outputGainKeep * static_cast<double> (gain) + outputGainTake * static_cast<double> (target));
+
+            for (auto channel = 0; channel < InputLayouts::numOutputChannels; ++channel)
+                channels[channel][j] *= gain;
+        }
+
+        smoothedOutputGain = gain;
+        return;
+    }
+
+    smoothedOutputGain = target;
+
+    if (target == 1.0f)
+        return;
+
+    for (auto channel = 0; channel < InputLayouts::numOutputChannels; ++channel)
+        juce::FloatVectorOperations::multiply (channels[channel], target, numSamples);
+}
+
+void VevazovAzudAudioProcessor::meterOutputs (float* const* channels, int numSamples) noexcept
+{
+    for (auto channel = 0; channel < InputLayouts::numOutputChannels; ++channel)
+    {
+        auto& meter = levelMeters[static_cast<size_t> (firstOutputMeter + channel)];
+        meter = LevelMeter::nextValue (meter, LevelMeter::peakOf (channels[channel], numSamples));
+    }
+}

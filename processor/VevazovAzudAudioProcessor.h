@@ -1,0 +1,182 @@
+#pragma once
+
+#include "InputLayouts.h"
+
+#include <encoding/Relaxed.h>
+#include <encoding/SourceEncoder.h>
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+/** One instance of the plug-in: six host parameters, an input layout and an output
+    convention, eight source encoders, the meters, and the instance's appearance in
+    the shared scene.
+
+    The parameter setter may run on any thread; the block method runs on the audio
+    thread; everything else runs on the message thread. There is no lock: every
+    value that crosses threads is one word, read and written whole, and every gain
+    that reaches the audio glides toward its target sample by sample.
+*/
+class VevazovAzudAudioProcessor  : public juce::AudioProcessor
+{
+public:
+    enum ParameterIndex
+    {
+        azimuthIndex = 0,
+        elevationIndex,
+        distanceIndex,
+        widthIndex,
+        gainIndex,
+        showOnSceneIndex,
+        numParameters
+    };
+
+    static constexpr int maxBlockSize = 8192;
+    static constexpr int numMeters = 12;
+    static constexpr int firstOutputMeter = 8;
+    static constexpr juce::uint32 defaultWidgetColour = 0xFF0B72F2;
+
+    /** A processor for the host the framework identifies. */
+    VevazovAzudAudioProcessor();
+
+    /** A processor that behaves as if loaded by the given host. */
+    explicit VevazovAzudAudioProcessor (juce::PluginHostType::HostType host);
+
+    ~VevazovAzudAudioProcessor() override;
+
+    //==============================================================================
+    const juce::String getName() const override;
+    void prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock) override;
+    void releaseResources() override;
+    void processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) override;
+    void processBlockBypassed (juce::AudioBuffer<float>&, juce::MidiBuffer&) override;
+    using juce::AudioProcessor::processBlock;
+    using juce::AudioProcessor::processBlockBypassed;
+
+    bool isBusesLayoutSupported (const BusesLayout&) const override;
+
+    const juce::String getInputChannelName (int channelIndex) const override;
+    const juce::String getOutputChannelName (int channelIndex) const override;
+    bool isInputChannelStereoPair (int index) const override;
+    bool isOutputChannelStereoPair (int index) const override;
+    bool silenceInProducesSilenceOut() const override;
+    double getTailLengthSeconds() const override;
+    bool acceptsMidi() const override;
+    bool producesMidi() const override;
+
+    juce::AudioProcessorEditor* createEditor() override;
+    bool hasEditor() const override;
+
+    //==============================================================================
+    int getNumParameters() override;
+    const juce::String getParameterName (int index) override;
+    juce::String getParameterID (int index) override;
+    float getParameter (int index) override;
+    const juce::String getParameterText (int index) override;
+    float getParameterDefaultValue (int index) override;
+    void setParameter (int index, float newValue) override;
+    using juce::AudioProcessor::getParameterName;
+    using juce::AudioProcessor::getParameterText;
+
+    int getNumPrograms() override;
+    int getCurrentProgram() override;
+    void setCurrentProgram (int index) override;
+    const juce::String getProgramName (int index) override;
+    void changeProgramName (int index, const juce::String& newName) override;
+
+    void getStateInformation (juce::MemoryBlock& destData) override;
+    void setStateInformation (const void* data, int sizeInBytes) override;
+
+    //==============================================================================
+    /** Chooses input layout 0-15; any other id acts as "Mono" but is kept as given. */
+    void setInputConfig (int layoutId);
+
+    /** 0 "FuMa", 1 "ambiX"; any other value is kept and acts as FuMa. */
+    void setOutputConfig (int conventionIndex);
+
+    /** Distance attenuation choice 0-5 ("Off", "1" ... "5"). */
+    void setDistAttenuationFactor (int choice);
+
+    /** Chooses the layout from the host's input channel count and the host family;
+        the layout starts without a cross-fade.
+    */
+    void selectInputConfigForHost();
+
+    //==============================================================================
+    juce::Colour getWidgetColour() const;
+    void setWidgetColour (juce::Colour newColour);
+    juce::String getWidgetLabel() const;
+    void setWidgetLabel (const juce::String& newLabel);
+    bool getWidgetIsVisible() const noexcept { return widgetIsVisible.get() != 0; }
+
+    //==============================================================================
+    int getInputConfigID() const noexcept                       { return inputConfigID; }
+    int getLayoutInputChannels() const noexcept                 { return layoutInputChannels; }
+    int getNumLayoutChannels() const noexcept                   { return numLayoutChannels; }
+    int getNumActiveInputs() const noexcept                     { return numActiveInputs; }
+    float getChannelAzimuthOffset (int slot) const noexcept;
+    float getMinimumElevation() const noexcept                  { return minimumElevation; }
+    float getTargetOutputGain() const noexcept                  { return targetOutputGain; }
+    float getSmoothedOutputGain() const noexcept                { return smoothedOutputGain; }
+    float getLevelMeter (int index) const noexcept;
+    int getHostType() const noexcept                            { return hostType; }
+    int getIdxGUI() const noexcept                              { return idxGUI; }
+    void setIdxGUI (int viewIndex) noexcept                     { idxGUI = viewIndex; }
+    int getIdxOutputConfig() const noexcept                     { return idxOutputConfig; }
+    int getIdxDistAttenuationFactor() const noexcept            { return idxDistAttenuationFactor; }
+    const velorin::SourceEncoder& getEncoder (int slot) const noexcept;
+
+    /** The refresh flags: any thread raises them; the editor's and the scene's
+        timers take them, which clears them.
+    */
+    bool isGuiUpdatePending() const noexcept                    { return guiNeedsUpdate.load(); }
+    bool isSceneUpdatePending() const noexcept                  { return sceneNeedsUpdate.load(); }
+    bool takeGuiUpdate() noexcept                               { return guiNeedsUpdate.exchange (false); }
+    bool takeSceneUpdate() noexcept                             { return sceneNeedsUpdate.exchange (false); }
+
+private:
+    friend class ProcessorState;
+
+    //==============================================================================
+    void applyAzimuth (float azimuth);
+    void applyElevation (float elevation);
+    void applyDistance (float distance);
+    void applyGain (float gain);
+    void applyShowOnScene (float value);
+    void raiseRefreshFlags() noexcept;
+    void startLayoutWithoutCrossFade() noexcept;
+    bool defersLayoutChoiceToFirstBlock() const;
+    InputLayouts::HostFamily getHostFamily() const;
+
+    void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
+    void checkLayoutForBlock();
+    void meterInputs (float* const* channels, int numChannels, int numSamples) noexcept;
+    int crossFadeFedInputs (float* const* channels, int numChannels, int numSamples) noexcept;
+    void encodeFedInputs (float* const* channels, int numChannels, int numSamples) noexcept;
+    void applyOutputGain (float* const* channels, int numSamples) noexcept;
+    void meterOutputs (float* const* channels, int numSamples) noexcept;
+
+    //==============================================================================
+    velorin::Relaxed<int> inputConfigID { InputLayouts::noLayout };
+    velorin::Relaxed<int> layoutInputChannels { 0 };
+    velorin::Relaxed<int> numLayoutChannels { 2 };
+    velorin::Relaxed<int> numActiveInputs { 2 };
+    std::array<velorin::SourceEncoder, InputLayouts::maxChannels> encoders;
+    std::array<velorin::Relaxed<float>, InputLayouts::maxChannels> channelAzimuthOffsets {};
+    velorin::Relaxed<float> minimumElevation { 0.0f };
+    velorin::Relaxed<float> targetOutputGain { 1.0f };
+    velorin::Relaxed<float> smoothedOutputGain { 1.0f };
+    std::array<velorin::Relaxed<float>, numMeters> levelMeters {};
+    const int hostType;
+    std::array<velorin::Relaxed<float>, numParameters> parameterValues {};
+    std::atomic<bool> guiNeedsUpdate { true };
+    std::atomic<bool> sceneNeedsUpdate { true };
+    velorin::Relaxed<int> idxGUI { 0 };
+    velorin::Relaxed<int> idxOutputConfig { 1 };
+    velorin::Relaxed<int> idxDistAttenuationFactor { 0 };
+    float inputScratch[InputLayouts::maxChannels][maxBlockSize];
+    juce::Colour widgetColour { defaultWidgetColour };
+    velorin::Relaxed<int> widgetIsVisible { 1 };
+    juce::String widgetLabel;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VevazovAzudAudioProcessor)
+};
