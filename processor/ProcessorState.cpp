@@ -258,6 +258,6 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
         case Key::widgetColour:             processor.setWidgetColour (juce::Colour (TextForms::scanHexDigits (text))); break;
         case Key::widgetIsVisible:          processor.setParameter (Processor::showOnSceneIndex, value); break;
         case Key::widgetLabel:              processor.widgetLabel = text; break;
-        case Key::inputConfigID:            processor.setInputConfig (whole); processor.startLayoutWithoutCrossFade(); break;
+        case Key::inputConfigID:            processor.restoreInputConfig (whole); break;
     }
 }

@@ -359,6 +359,12 @@ void VevazovAzudAudioProcessor::selectInputConfigForHost()
     startLayoutWithoutCrossFade();
 }
 
+void VevazovAzudAudioProcessor::restoreInputConfig (int layoutId)
+{
+    setInputConfig (layoutId);
+    startLayoutWithoutCrossFade();
+}
+
 void VevazovAzudAudioProcessor::startLayoutWithoutCrossFade() noexcept
 {
     numActiveInputs = inputConfigID == InputLayouts::monoLayout ? 1 : numLayoutChannels.get();

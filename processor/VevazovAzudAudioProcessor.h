@@ -96,6 +96,9 @@ public:
     /** Distance attenuation choice 0-5 ("Off", "1" ... "5"). */
     void setDistAttenuationFactor (int choice);
 
+    /** Chooses a layout as a restored state does: the layout starts without a cross-fade. */
+    void restoreInputConfig (int layoutId);
+
     /** Chooses the layout from the host's input channel count and the host family;
         the layout starts without a cross-fade.
     */
