@@ -178,17 +178,17 @@ juce::String renderUsage()
     text << "velorin-render: encodes a WAV file (or a built-in demo) into 4-channel B-format, offline,\n"
          << "running the plug-in's processor exactly as a host does.\n\n"
          << "Usage: velorin-render [options]\n\n"
-         << "  --input FILE         WAV file of 1, 2, 4, 6 or 8 channels (default: a built-in mono demo melody)\n"
-         << "  --output FILE        4-channel 32-bit float WAV to write (default: velorin-render.wav)\n"
-         << "  --format NAME        FuMa (W X Y Z) or ambiX (W Y Z X, default)\n";
+         << "  --input FILE          WAV file of 1, 2, 4, 6 or 8 channels (default: a built-in mono demo melody)\n"
+         << "  --output FILE         4-channel 32-bit float WAV to write (default: velorin-render.wav)\n"
+         << "  --format NAME         FuMa (W X Y Z) or ambiX (W Y Z X, default)\n";
 
     for (const auto& option : numericOptions())
-        text << "  " << juce::String (option.name).paddedRight (' ', 12) << juce::String (option.unit).toUpperCase().paddedRight (' ', 8)
+        text << "  " << juce::String (option.name).paddedRight (' ', 13) << juce::String (option.unit).toUpperCase().paddedRight (' ', 8)
              << " " << option.help << " [" << option.minimum << " to " << option.maximum << "]\n";
 
-    text << "  --layout ID|NAME     input layout (default: chosen from the input's channel count)\n"
-         << "  --attenuation N      distance attenuation: off (default) or 1-5, about 2 dB more fall per doubling each\n"
-         << "  --help               this text\n\n"
+    text << "  --layout ID|NAME      input layout (default: chosen from the input's channel count)\n"
+         << "  --attenuation N       distance attenuation: off (default) or 1-5, about 2 dB more fall per doubling each\n"
+         << "  --help                this text\n\n"
          << "Layouts:\n";
 
     for (size_t id = 0; id < InputLayouts::layouts.size(); ++id)
