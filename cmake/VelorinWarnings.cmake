@@ -5,7 +5,7 @@ set (VELORIN_WARNING_FLAGS
     -Wall -Wextra -Wpedantic -Werror
     -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-align
     -Wunused -Wconversion -Wsign-conversion -Wdouble-promotion
-    -Wnull-dereference -Wformat=2)
+    -Wformat=2)
 
 if (CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     list (APPEND VELORIN_WARNING_FLAGS -Wno-psabi)

@@ -76,8 +76,8 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor()
 
 VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::HostType host)
     : juce::AudioProcessor (BusesProperties()
-                                .withInput ("Input", juce::AudioChannelSet::discreteChannels (InputLayouts::maxChannels), true)
-                                .withOutput ("Output", juce::AudioChannelSet::discreteChannels (InputLayouts::numOutputChannels), true)),
+                                .withInput ("Input", juce::AudioChannelSet::create7point1(), true)
+                                .withOutput ("Output", juce::AudioChannelSet::quadraphonic(), true)),
       hostType (static_cast<int> (host))
 {
     if (auto* services = getProcessWideServices())

@@ -96,11 +96,19 @@ namespace
         return output;
     }
 
-    juce::String writeWav (const juce::File& target, const juce::AudioBuffer<float>& samples, double sampleRate)
+    juce::String checkOutputPath (const juce::File& target)
     {
         if (! target.getParentDirectory().isDirectory())
             return "cannot write " + target.getFullPathName() + ": no such directory";
 
+        if (target.isDirectory())
+            return "cannot write " + target.getFullPathName() + ": it is a directory";
+
+        return {};
+    }
+
+    juce::String writeWav (const juce::File& target, const juce::AudioBuffer<float>& samples, double sampleRate)
+    {
         juce::TemporaryFile temporary (target);
         auto stream = temporary.getFile().createOutputStream();
 
@@ -130,6 +138,9 @@ namespace
 
 RenderOutcome renderOffline (const RenderOptions& options)
 {
+    if (const auto error = checkOutputPath (options.output); error.isNotEmpty())
+        return { {}, error };
+
     const auto input = readInput (options.input);
 
     if (input.error.isNotEmpty())
