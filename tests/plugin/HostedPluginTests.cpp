@@ -75,6 +75,11 @@ namespace
         bool carriesDefaults;       // VST2 has no notion of a parameter's default value
     };
 
+    void PrintTo (const HostedFormat& format, std::ostream* stream)
+    {
+        *stream << format.label;
+    }
+
     class HostedPlugin  : public ::testing::TestWithParam<HostedFormat>
     {
     protected:
