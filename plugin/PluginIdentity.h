@@ -1,6 +1,6 @@
 #pragma once
 
-#include <juce_core/juce_core.h>
+#include <cstdint>
 
 /** What the plug-in declares to hosts, in every format. */
 namespace PluginIdentity
@@ -12,19 +12,25 @@ namespace PluginIdentity
     constexpr const char* makerWebsite = "https://www.korvanne.com";
 
     /** Four-character codes, first character in the most significant byte. */
-    constexpr juce::uint32 fourCharCode (const char (&code)[5]) noexcept
+    constexpr std::uint32_t fourCharCode (const char (&code)[5]) noexcept
     {
-        return (static_cast<juce::uint32> (static_cast<unsigned char> (code[0])) << 24)
-             | (static_cast<juce::uint32> (static_cast<unsigned char> (code[1])) << 16)
-             | (static_cast<juce::uint32> (static_cast<unsigned char> (code[2])) << 8)
-             |  static_cast<juce::uint32> (static_cast<unsigned char> (code[3]));
+        return (static_cast<std::uint32_t> (static_cast<unsigned char> (code[0])) << 24)
+             | (static_cast<std::uint32_t> (static_cast<unsigned char> (code[1])) << 16)
+             | (static_cast<std::uint32_t> (static_cast<unsigned char> (code[2])) << 8)
+             |  static_cast<std::uint32_t> (static_cast<unsigned char> (code[3]));
     }
 
-    constexpr juce::uint32 makerCode = fourCharCode ("KoRv");
-    constexpr juce::uint32 pluginCode = fourCharCode ("KoVE");
+    constexpr std::uint32_t makerCode = fourCharCode ("KoRv");
+    constexpr std::uint32_t pluginCode = fourCharCode ("KoVE");
 
     /** The spatialiser category of the VST 2.4 interface. */
     constexpr int vst2Category = 5;
+
+    /** The reverse-domain name an AAX host registers the effect under. */
+    constexpr const char* aaxEffectId = "com.Korvanne.Velorin";
+
+    /** The sound-field category of the AAX interface. */
+    constexpr std::uint32_t aaxCategory = 0x200;
 
     /** The version code's bytes weighted 1000, 100, 10 and 1 from the most significant: 1.2.0 gives 120. */
     constexpr int vst2VersionNumber (int code) noexcept
