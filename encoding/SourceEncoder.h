@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace velorin
 {
@@ -121,10 +122,17 @@ private:
     Relaxed<float> sinElevation;
 };
 
-/** One step of the per-sample smoothing shared by the encoder gains. */
+/** One step of the per-sample smoothing shared by the encoder gains.
+
+    An applied gain that has become infinite snaps onto its target instead of
+    staying infinite for ever; a NaN on either side snaps as well, since the
+    distance test fails. Finite gains follow the one-pole rule exactly.
+*/
 inline float smoothGainTowards (float applied, float target) noexcept
 {
-    if (static_cast<double> (std::abs (applied - target)) > SourceEncoder::snapTolerance)
+    const auto distance = static_cast<double> (std::abs (applied - target));
+
+    if (distance > SourceEncoder::snapTolerance && distance <= std::numeric_limits<double>::max())
         return static_cast<float> (SourceEncoder::smoothingKeep * static_cast<double> (applied)
                                    + SourceEncoder::smoothingTake * static_cast<double> (target));
 

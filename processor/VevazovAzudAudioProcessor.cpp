@@ -570,8 +570,10 @@ void VevazovAzudAudioProcessor::applyOutputGain (float* const* channels, int num
 {
     const float target = targetOutputGain;
     float gain = smoothedOutputGain;
+    const auto distance = static_cast<double> (std::abs (gain - target));
 
-    if (static_cast<double> (std::abs (gain - target)) > outputGainTolerance)
+    // A gain that became infinite (from an absurd Gain value) snaps back instead of sticking.
+    if (distance > outputGainTolerance && distance <= std::numeric_limits<double>::max())
     {
         // Once started, the glide runs to the end of the block.
         for (auto j = 0; j < numSamples; ++j)

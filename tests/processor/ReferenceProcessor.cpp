@@ -3,34 +3,25 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
-    struct Layout
-    {
-        int reads, drives;
-        std::array<float, 8> offsets;
-    };
-
-    // The sixteen layouts, written out again here so that a typo in the product's table shows.
-    const Layout layouts[16] = {
-        { 1, 2, { -90, 90 } },
-        { 2, 2, { -90, 90 } },
-        { 4, 4, { -45, 45, -135, 135 } },
-        { 4, 4, { -45, 45, 135, -135 } },
-        { 6, 6, { -30, 30, 0, 0, -120, 120 } },
-        { 6, 6, { -30, 0, 30, -120, 120, 0 } },
-        { 6, 6, { 0, -30, 30, -120, 120, 0 } },
-        { 6, 6, { -30, 30, -120, 120, 0, 0 } },
-        { 8, 8, { -30, 30, 0, 0, -135, 135, -90, 90 } },
-        { 8, 8, { -30, 0, 30, -90, 90, -135, 135, 0 } },
-        { 8, 8, { 0, -30, 30, -90, 90, -135, 135, 0 } },
-        { 8, 8, { -30, 30, -135, 135, 0, 0, -90, 90 } },
-        { 8, 8, { -45, 0, 45, 90, 135, 180, -135, -90 } },
-        { 8, 8, { -45, 45, 0, -135, 135, 180, -90, 90 } },
-        { 8, 8, { -45, 45, -135, 135, 0, 180, -90, 90 } },
-        { 8, 8, { -45, 45, 0, 180, -135, 135, -90, 90 } },
-    };
-} // namespace
+// Written out again here, from the layouts' names, so that a typo in the product's table shows.
+const ReferenceLayout referenceLayouts[16] = {
+    { "Mono",                        1, 2, { -90, 90 } },
+    { "Stereo",                      2, 2, { -90, 90 } },
+    { "4.0 - L R Ls Rs",             4, 4, { -45, 45, -135, 135 } },
+    { "4.0 - L R Rs Ls",             4, 4, { -45, 45, 135, -135 } },
+    { "5.1 - L R C Lfe Ls Rs",       6, 6, { -30, 30, 0, 0, -120, 120 } },
+    { "5.1 - L C R Ls Rs Lfe",       6, 6, { -30, 0, 30, -120, 120, 0 } },
+    { "5.1 - C L R Ls Rs Lfe",       6, 6, { 0, -30, 30, -120, 120, 0 } },
+    { "5.1 - L R Ls Rs C Lfe",       6, 6, { -30, 30, -120, 120, 0, 0 } },
+    { "7.1 - L R C Lfe Ls Rs Sl Sr", 8, 8, { -30, 30, 0, 0, -135, 135, -90, 90 } },
+    { "7.1 - L C R Sl Sr Ls Rs Lfe", 8, 8, { -30, 0, 30, -90, 90, -135, 135, 0 } },
+    { "7.1 - C L R Sl Sr Ls Rs Lfe", 8, 8, { 0, -30, 30, -90, 90, -135, 135, 0 } },
+    { "7.1 - L R Ls Rs C Lfe Sl Sr", 8, 8, { -30, 30, -135, 135, 0, 0, -90, 90 } },
+    { "8.0 - L C R Sr Rs Cs Ls Sl",  8, 8, { -45, 0, 45, 90, 135, 180, -135, -90 } },
+    { "8.0 - L R C Ls Rs Cs Sl Sr",  8, 8, { -45, 45, 0, -135, 135, 180, -90, 90 } },
+    { "8.0 - L R Ls Rs C Cs Sl Sr",  8, 8, { -45, 45, -135, 135, 0, 180, -90, 90 } },
+    { "8.0 - L R C Cs Ls Rs Sl Sr",  8, 8, { -45, 45, 0, 180, -135, 135, -90, 90 } },
+};
 
 float ReferenceProcessor::Encoder::target (int k) const
 {
@@ -130,7 +121,7 @@ void ReferenceProcessor::setInputConfig (int id)
         return;
 
     inputConfigID = id;
-    const auto& layout = layouts[(id >= 0 && id < 16) ? id : 0];
+    const auto& layout = referenceLayouts[(id >= 0 && id < 16) ? id : 0];
     layoutInputChannels = layout.reads;
     numLayoutChannels = layout.drives;
 

@@ -3,6 +3,18 @@
 #include <array>
 #include <vector>
 
+/** The sixteen input layouts as the user knows them: host channels read, channel
+    slots driven, and each slot's clockwise offset from the source direction.
+*/
+struct ReferenceLayout
+{
+    const char* name;
+    int reads, drives;
+    std::array<float, 8> offsets;
+};
+
+extern const ReferenceLayout referenceLayouts[16];
+
 /** A plain model of the block rules: every gain, glide, fade and meter computed
     sample by sample exactly as described, with no shortcut. The optimised block
     method must match it bit for bit.
