@@ -37,12 +37,11 @@ namespace
             return 1 + static_cast<int> (std::strchr (order, component) - order);
         };
 
-        double w = 0.0, x = 0.0, y = 0.0, z = 0.0, energy = 0.0;
+        double x = 0.0, y = 0.0, z = 0.0, energy = 0.0;
 
         for (auto i = 0; i < output.getNumSamples(); ++i)
         {
             const auto sw = static_cast<double> (output.getSample (0, i));
-            w += sw * sw;
             x += sw * static_cast<double> (output.getSample (channelOf ('X'), i));
             y += sw * static_cast<double> (output.getSample (channelOf ('Y'), i));
             z += sw * static_cast<double> (output.getSample (channelOf ('Z'), i));
