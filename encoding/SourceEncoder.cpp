@@ -1,5 +1,7 @@
 #include "SourceEncoder.h"
 
+#include <cstring>
+
 namespace velorin
 {
 
@@ -135,12 +137,20 @@ void SourceEncoder::encode (const float* input, float* const* outputs, int numSa
     const auto targets = getOutputTargets();
     auto i = 0;
 
-    // Gliding: every sample moves each applied gain one smoothing step. Once all
-    // four sit exactly on their targets the step changes nothing any more.
-    for (; i < numSamples && appliedGain != targets; ++i)
+    // Gliding: every sample moves each applied gain one smoothing step, until a
+    // step changes nothing any more: the gains are on their targets, or held by
+    // rounding just short of them, and stay so for the rest of the block.
+    for (; i < numSamples; ++i)
     {
+        std::array<float, 4> next;
+
         for (size_t k = 0; k < 4; ++k)
-            appliedGain[k] = smoothGainTowards (appliedGain[k], targets[k]);
+            next[k] = smoothGainTowards (appliedGain[k], targets[k]);
+
+        if (std::memcmp (next.data(), appliedGain.data(), sizeof (next)) == 0)
+            break;
+
+        appliedGain = next;
 
         for (size_t k = 0; k < 4; ++k)
         {
@@ -149,15 +159,10 @@ void SourceEncoder::encode (const float* input, float* const* outputs, int numSa
         }
     }
 
-    if (i == numSamples)
-        return;
-
-    // Settled: constant gains, the same products and sums, in vectorisable loops.
-    appliedGain = targets;
-
-    for (size_t k = 0; k < 4; ++k)
+    // Constant gains: the same products and sums, in vectorisable loops.
+    for (size_t k = 0; k < 4 && i < numSamples; ++k)
     {
-        const auto gain = targets[k];
+        const auto gain = appliedGain[k];
         auto* out = outputs[k];
 
         for (auto j = i; j < numSamples; ++j)

@@ -91,6 +91,8 @@ public:
     static constexpr double snapTolerance = 1.0e-5;
 
 private:
+    friend void encodeMix (SourceEncoder* const*, const float* const*, int, float* const*, int) noexcept;
+
     enum Component
     {
         componentX = 0,

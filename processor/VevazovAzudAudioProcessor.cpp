@@ -5,6 +5,7 @@
 #include "ProcessorState.h"
 #include "TextForms.h"
 
+#include <encoding/EncoderMix.h>
 #include <encoding/SpreadingLaws.h>
 
 
@@ -541,29 +542,40 @@ int VevazovAzudAudioProcessor::crossFadeFedInputs (float* const* channels, int n
 void VevazovAzudAudioProcessor::encodeFedInputs (float* const* channels, int numChannels, int numSamples) noexcept
 {
     const int fed = numActiveInputs;
-    const auto numCopied = std::min ({ fed, numChannels, InputLayouts::maxChannels });
+    const auto numFed = std::min ({ fed, numChannels, InputLayouts::maxChannels });
     float* outputs[] = { channels[0], channels[1], channels[2], channels[3] };
 
-    // Every input is copied before any encoder writes: the outputs overwrite inputs 0-3.
-    for (auto channel = 0; channel < numCopied; ++channel)
-        std::copy (channels[channel], channels[channel] + numSamples, inputScratch[channel]);
+    // The outputs overwrite inputs 0-3, so those are copied before any encoder
+    // writes; the channels above them are read where they are.
+    std::array<const float*, InputLayouts::maxChannels> inputs {};
 
+    for (auto channel = 0; channel < numFed; ++channel)
+    {
+        if (channel < InputLayouts::numOutputChannels)
+        {
+            std::copy (channels[channel], channels[channel] + numSamples, inputScratch[channel]);
+            inputs[static_cast<size_t> (channel)] = inputScratch[channel];
+        }
+        else
+        {
+            inputs[static_cast<size_t> (channel)] = channels[channel];
+        }
+    }
+
+    std::array<velorin::SourceEncoder*, InputLayouts::maxChannels> fedEncoders {};
+
+    for (size_t slot = 0; slot < fedEncoders.size(); ++slot)
+        fedEncoders[slot] = &encoders[slot];
+
+    // The mono path feeds encoders 0 and 1 from the same signal.
     if (fed == 1)
     {
-        encoders[0].encodeReplace (inputScratch[0], outputs, numSamples);
-        encoders[1].encodeAdd (inputScratch[0], outputs, numSamples);
+        inputs[1] = inputs[0];
+        velorin::encodeMix (fedEncoders.data(), inputs.data(), 2, outputs, numSamples);
         return;
     }
 
-    for (auto slot = 0; slot < numCopied; ++slot)
-    {
-        auto& encoder = encoders[static_cast<size_t> (slot)];
-
-        if (slot == 0)
-            encoder.encodeReplace (inputScratch[0], outputs, numSamples);
-        else
-            encoder.encodeAdd (inputScratch[slot], outputs, numSamples);
-    }
+    velorin::encodeMix (fedEncoders.data(), inputs.data(), numFed, outputs, numSamples);
 }
 
 void VevazovAzudAudioProcessor::applyOutputGain (float* const* channels, int numSamples) noexcept
@@ -571,30 +583,38 @@ void VevazovAzudAudioProcessor::applyOutputGain (float* const* channels, int num
     const float target = targetOutputGain;
     float gain = smoothedOutputGain;
     const auto distance = static_cast<double> (std::abs (gain - target));
+    auto j = 0;
 
     // A gain that became infinite (from an absurd Gain value) snaps back instead of sticking.
     if (distance > outputGainTolerance && distance <= std::numeric_limits<double>::max())
     {
-        // Once started, the glide runs to the end of the block.
-        for (auto j = 0; j < numSamples; ++j)
+        // Once started, the glide runs to the end of the block; when rounding holds
+        // the gain still, the rest of the block takes it as a constant.
+        for (; j < numSamples; ++j)
         {
-            gain = static_cast<float> (outputGainKeep * static_cast<double> (gain) + outputGainTake * static_cast<double> (target));
+            const auto next = static_cast<float> (outputGainKeep * static_cast<double> (gain) + outputGainTake * static_cast<double> (target));
+
+            if (next == gain)
+                break;
+
+            gain = next;
 
             for (auto channel = 0; channel < InputLayouts::numOutputChannels; ++channel)
                 channels[channel][j] *= gain;
         }
-
-        smoothedOutputGain = gain;
-        return;
+    }
+    else
+    {
+        gain = target;
     }
 
-    smoothedOutputGain = target;
+    smoothedOutputGain = gain;
 
-    if (target == 1.0f)
+    if (j == numSamples || gain == 1.0f)
         return;
 
     for (auto channel = 0; channel < InputLayouts::numOutputChannels; ++channel)
-        juce::FloatVectorOperations::multiply (channels[channel], target, numSamples);
+        juce::FloatVectorOperations::multiply (channels[channel] + j, gain, numSamples - j);
 }
 
 void VevazovAzudAudioProcessor::meterOutputs (float* const* channels, int numSamples) noexcept

@@ -1,0 +1,55 @@
+#include "EncoderMix.h"
+
+#include "EncoderMixKernels.h"
+
+namespace velorin
+{
+
+namespace detail
+{
+    void mixGainsBaseline (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
+                           int numEncoders, float* const* outputs, int numSamples) noexcept
+    {
+        mixGains (targets, gains, inputs, numEncoders, outputs, numSamples);
+    }
+} // namespace detail
+
+namespace
+{
+    using GainMixer = void (*) (const std::array<float, 4>*, std::array<float, 4>*, const float* const*, int, float* const*, int) noexcept;
+
+    GainMixer chooseMixer() noexcept
+    {
+       #if defined (__x86_64__) || defined (__i386__)
+        if (__builtin_cpu_supports ("avx"))
+            return detail::mixGainsAvx;
+       #endif
+
+        return detail::mixGainsBaseline;
+    }
+} // namespace
+
+void encodeMix (SourceEncoder* const* encoders, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept
+{
+    if (numEncoders <= 0 || numSamples <= 0)
+        return;
+
+    numEncoders = std::min (numEncoders, maxEncoders);
+
+    std::array<float, 4> targets[maxEncoders];
+    std::array<float, 4> gains[maxEncoders];
+
+    for (auto e = 0; e < numEncoders; ++e)
+    {
+        targets[e] = encoders[e]->getOutputTargets();
+        gains[e] = encoders[e]->appliedGain;
+    }
+
+    static const auto mixer = chooseMixer();
+    mixer (targets, gains, inputs, numEncoders, outputs, numSamples);
+
+    for (auto e = 0; e < numEncoders; ++e)
+        encoders[e]->appliedGain = gains[e];
+}
+
+} // namespace velorin
