@@ -14,8 +14,9 @@ constexpr auto usage =
     "  Draws every embedded image into <resources-dir>. The same program always writes\n"
     "  the same bytes, so the committed files can be checked by regenerating them.\n"
     "  --contact-sheet  also writes one PNG showing the whole set for review\n"
-    "  --previews       also writes editor-top-preview.png and editor-cote-preview.png,\n"
-    "                   the backgrounds with the other images composited where the editor draws them\n";
+    "  --previews       also writes editor-top-preview.png, editor-cote-preview.png and\n"
+    "                   editor-welcome-preview.png: the backgrounds with the other images\n"
+    "                   composited where the editor draws them\n";
 
 struct Arguments
 {
@@ -98,6 +99,7 @@ int main (int argc, char* argv[])
     {
         written = writePng (parsed->previews.getChildFile ("editor-top-preview.png"), artwork::drawEditorPreview (set, artwork::EditorView::top)) && written;
         written = writePng (parsed->previews.getChildFile ("editor-cote-preview.png"), artwork::drawEditorPreview (set, artwork::EditorView::unwrapped)) && written;
+        written = writePng (parsed->previews.getChildFile ("editor-welcome-preview.png"), artwork::drawWelcomePreview (set)) && written;
     }
 
     return written ? 0 : 1;

@@ -72,6 +72,16 @@ void drawText (juce::Graphics& g, const juce::String& text, const juce::Font& fo
     glyphs.draw (g);
 }
 
+void drawHeavierText (juce::Graphics& g, const juce::String& text, const juce::Font& font, float x, int baseline, TextAnchor anchor, float extraWeight)
+{
+    juce::GlyphArrangement glyphs;
+    glyphs.addLineOfText (font, text, leftEdgeFor (text, font, x, anchor), static_cast<float> (baseline));
+    juce::Path outline;
+    glyphs.createPath (outline);
+    g.fillPath (outline);
+    g.strokePath (outline, juce::PathStrokeType (extraWeight));
+}
+
 void drawTextOnRow (juce::Graphics& g, const juce::String& text, const juce::Font& font, float x, int centreRow, TextAnchor anchor)
 {
     const auto capitals = juce::roundToInt (capHeightOf (font));

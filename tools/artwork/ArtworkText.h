@@ -29,10 +29,15 @@ enum class TextAnchor
     right
 };
 
-/** Draws one line of text on an integer baseline, its left edge, centre or
-    right edge at x.
+/** Draws one line of text in the current colour on an integer baseline, its
+    left edge, centre or right edge at x.
 */
 void drawText (juce::Graphics& g, const juce::String& text, const juce::Font& font, float x, int baseline, TextAnchor anchor);
+
+/** Like drawText, with the strokes thickened by the given width: a heavier cut
+    of the one embedded face, for word marks.
+*/
+void drawHeavierText (juce::Graphics& g, const juce::String& text, const juce::Font& font, float x, int baseline, TextAnchor anchor, float extraWeight);
 
 /** Draws one line of text whose capitals are centred on the pixel row centreRow
     (for odd capital heights) or on the edge above it (for even ones).

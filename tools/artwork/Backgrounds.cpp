@@ -21,6 +21,7 @@ namespace
     constexpr float logoOuterArcDegrees = 56.0f;
     constexpr float productMarkX = 31.0f;
     constexpr int productMarkBaseline = 20;
+    constexpr float productMarkWeight = 0.5f;
     constexpr int wordMarkDividerX = 96;
     constexpr int makerMarkBaseline = 17;
     constexpr float makerMarkX = 104.0f;
@@ -52,7 +53,7 @@ namespace
     void drawWordMarks (juce::Graphics& g)
     {
         g.setColour (palette::textPrimary);
-        drawText (g, "Velorin", fontWithCapHeight (type::wordMark), productMarkX, productMarkBaseline, TextAnchor::left);
+        drawHeavierText (g, "Velorin", fontWithCapHeight (type::wordMark), productMarkX, productMarkBaseline, TextAnchor::left, productMarkWeight);
 
         drawColumn (g, wordMarkDividerX, 8, 19, palette::ruleStrong);
 
@@ -90,18 +91,25 @@ namespace
     constexpr float outputCaptionCentre = 488.5f;      // across the four output wells
     constexpr int scaleTickFirstX = 507;
     constexpr int scaleTickLastX = 509;
-    constexpr float scaleLabelRight = 532.0f;          // figures align on their last digit
+    constexpr float scaleLabelGap = 5.0f;              // keeps a minus sign from reading as part of the tick
 
+    /** The dB figures align on their last digit, the widest one clear of the ticks. */
     void drawDecibelScale (juce::Graphics& g)
     {
         const auto font = fontWithCapHeight (type::caption);
+        auto widest = 0.0f;
+
+        for (const auto& mark : editor::decibelScale)
+            widest = juce::jmax (widest, textWidth (utf8 (mark.text), font));
+
+        const auto labelRight = static_cast<float> (scaleTickLastX + 1) + scaleLabelGap + widest;
 
         for (const auto& mark : editor::decibelScale)
         {
             const auto isReference = std::string_view (mark.text) == "0";
             drawRow (g, mark.centreY, scaleTickFirstX, scaleTickLastX, isReference ? palette::textSecondary : palette::ruleStrong);
             g.setColour (isReference ? palette::textSecondary : palette::textMuted);
-            drawTextOnRow (g, utf8 (mark.text), font, scaleLabelRight, mark.centreY, TextAnchor::right);
+            drawTextOnRow (g, utf8 (mark.text), font, labelRight, mark.centreY, TextAnchor::right);
         }
     }
 
@@ -443,8 +451,8 @@ namespace
     constexpr int gridMinorElevation = 18;
     constexpr int gridEdgeTick = 3;
     constexpr int gridEdgeLabelGap = 5;
-    constexpr int upRow = 54;
-    constexpr int belowGridRow = 385;
+    constexpr int upRow = 51;
+    constexpr int belowGridRow = 388;
     constexpr float elevationLabelRight = 25.0f;
     constexpr float directionLabelInset = 5.0f;
 

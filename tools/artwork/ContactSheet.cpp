@@ -67,14 +67,13 @@ namespace
                 const auto isSmall = juce::jmax (image.getWidth(), image.getHeight()) < enlargeBelow;
                 auto area = image.getBounds() + juce::Point<int> (x, y);
 
-                g.setOpacity (1.0f);
-                g.drawImageAt (image, x, y);
+                drawOnGround (image, area);
 
                 if (isSmall)
                 {
                     const auto enlarged = juce::Rectangle<int> (area.getRight() + captionGap, y,
                                                                 image.getWidth() * enlargement, image.getHeight() * enlargement);
-                    g.drawImage (image, enlarged.toFloat());
+                    drawOnGround (image, enlarged);
                     area = area.getUnion (enlarged);
                 }
 
@@ -85,7 +84,7 @@ namespace
                 rowHeight = juce::jmax (rowHeight, area.getHeight());
             }
 
-            y += rowHeight + captionGap + 2 * captionHeight;
+            y += rowHeight + captionGap + 2 * captionHeight + gap / 2;
         }
 
         /** A filmstrip as a grid of its frames, each over the ground it lies on in the editor. */
@@ -122,6 +121,19 @@ namespace
 
     private:
         static juce::Font captionFont() { return fontWithCapHeight (type::caption); }
+
+        /** Transparent images are shown over the recessed ground they sit on in the editor. */
+        void drawOnGround (const juce::Image& image, juce::Rectangle<int> area)
+        {
+            if (image.hasAlphaChannel())
+            {
+                g.setColour (palette::recess);
+                g.fillRect (area);
+            }
+
+            g.setOpacity (1.0f);
+            g.drawImage (image, area.toFloat());
+        }
 
         void drawRow (int rowY, juce::Colour colour)
         {

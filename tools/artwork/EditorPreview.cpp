@@ -80,6 +80,16 @@ namespace
     constexpr float crosshairReach = 12.0f;
     constexpr float crosshairThickness = 2.0f;
 
+    // The welcome panel's own drawing and children.
+    inline const juce::Rectangle<int> welcomeLogoArea { 111, 76, 220, 280 };
+    constexpr float welcomeLogoOpacity = 0.75f;
+    inline const juce::Rectangle<int> welcomeTitleArea { 133, 130, 175, 52 };
+    inline const juce::Colour welcomeTitleColour { 0xfffcfcfc };
+    constexpr float welcomeTitleHeight = 18.0f;
+    inline const juce::Rectangle<int> welcomeLinkArea { 138, 314, 168, 22 };
+    inline const juce::Colour welcomeLinkColour { 0xffe10035 };
+    constexpr float welcomeLinkHeight = 14.0f;
+
     int frameFor (float proportion, bool centreOnlyAtHalf)
     {
         auto frame = static_cast<int> (std::floor (proportion * static_cast<float> (filmstrip::frameCount - 1)));
@@ -249,6 +259,24 @@ juce::Image drawEditorPreview (const RenderedSet& set, EditorView view)
     else
         drawUnwrappedMarkers (g, state);
 
+    return face;
+}
+
+juce::Image drawWelcomePreview (const RenderedSet& set)
+{
+    auto face = drawEditorPreview (set, EditorView::top);
+    juce::Graphics g (face);
+
+    g.setColour (juce::Colours::black.withAlpha (welcomeLogoOpacity));
+    g.drawImageAt (findImage (set, "welcomeLogo.png"), welcomeLogoArea.getX(), welcomeLogoArea.getY());
+
+    g.setColour (welcomeTitleColour);
+    g.setFont (juce::Font (roboto()).withHeight (welcomeTitleHeight));
+    g.drawText ("Velorin v1.2", welcomeTitleArea, juce::Justification::centred, false);
+
+    g.setColour (welcomeLinkColour);
+    g.setFont (juce::Font (roboto()).withHeight (welcomeLinkHeight));
+    g.drawText ("www.korvanne.com", welcomeLinkArea, juce::Justification::centred, false);
     return face;
 }
 } // namespace artwork

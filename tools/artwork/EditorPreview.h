@@ -16,4 +16,9 @@ enum class EditorView
 };
 
 juce::Image drawEditorPreview (const RenderedSet& set, EditorView view);
+
+/** The welcome panel open over the top view: the logo card at the panel's
+    opacity, with the product title and the maker's link set over it.
+*/
+juce::Image drawWelcomePreview (const RenderedSet& set);
 } // namespace artwork
