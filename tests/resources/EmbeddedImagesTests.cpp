@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <juce_graphics/juce_graphics.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -494,6 +495,29 @@ TEST (InputMeterStrips, wellsLieAtXSixAndSixteenUnderEveryMeter)
     }
 }
 
+TEST (InputMeterStrips, coverTheBackgroundWellsWhereNoMeterStands)
+{
+    // The background's input wells run the full height; each strip hides them
+    // above its first row and between its rows.
+    for (const auto& group : meterGroups)
+    {
+        const auto strip = fetch (group.data, group.size);
+        auto tops = group.rowTops;
+        std::sort (tops.begin(), tops.end());
+        auto gapStart = 0;
+
+        for (const auto top : tops)
+        {
+            for (auto y = gapStart; y < top - 1; ++y)
+                for (const auto left : wellX)
+                    for (auto x = left - 1; x <= left + meterWidth; ++x)
+                        EXPECT_EQ (strip.getPixelAt (x, y).getAlpha(), 255) << group.name << " at " << x << ", " << y;
+
+            gapStart = top + group.meterHeight + 1;
+        }
+    }
+}
+
 TEST (InputMeterStrips, everyPairIsCaptionedRightUnderItsWells)
 {
     constexpr int captionRows = 12;
@@ -619,11 +643,11 @@ TEST (EditorBackgrounds, shareTheFrameAndDifferInThePadArea)
     EXPECT_GT (meanDifference (top, unwrapped, { 29, 61, 385, 317 }), 0.02f);    // pads
 }
 
-TEST (EditorBackgrounds, outputWellsLieUnderTheOutputMeters)
+TEST (EditorBackgrounds, wellsLieUnderTheInputAndOutputMeters)
 {
     for (const auto& background : { topBackground(), unwrappedBackground() })
     {
-        for (const auto x : { 472, 482, 492, 502 })
+        for (const auto x : { 447, 457, 472, 482, 492, 502 })
         {
             const auto well = meanLuminance (background, { x, 70, 3, 300 });
             const auto between = meanLuminance (background, { x + 5, 70, 1, 300 });

@@ -37,14 +37,17 @@ void drawFrameAround (juce::Graphics& g, juce::Rectangle<int> area, juce::Colour
     drawColumn (g, outer.getRight() - 1, outer.getY() + 1, outer.getBottom() - 2, bottomRight);
 }
 
-void drawWell (juce::Graphics& g, juce::Rectangle<int> interior)
+void drawWell (juce::Graphics& g, juce::Rectangle<int> interior, WellTop top)
 {
     g.setColour (palette::well);
     g.fillRect (interior);
 
     // The walls face sideways and stay dark; only the lower lip faces the light.
     const auto outer = interior.expanded (1);
-    drawRow (g, outer.getY(), outer.getX(), outer.getRight() - 1, palette::edgeDark);
+
+    if (top == WellTop::closed)
+        drawRow (g, outer.getY(), outer.getX(), outer.getRight() - 1, palette::edgeDark);
+
     drawColumn (g, outer.getX(), outer.getY() + 1, outer.getBottom() - 2, palette::wellWall);
     drawColumn (g, outer.getRight() - 1, outer.getY() + 1, outer.getBottom() - 2, palette::wellWall);
     drawRow (g, outer.getBottom() - 1, outer.getX(), outer.getRight() - 1, palette::ruleStrong);

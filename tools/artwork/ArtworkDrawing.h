@@ -24,10 +24,18 @@ void drawColumn (juce::Graphics& g, int x, int firstY, int lastY, juce::Colour c
 */
 void drawFrameAround (juce::Graphics& g, juce::Rectangle<int> area, juce::Colour topLeft, juce::Colour bottomRight);
 
+/** Whether a well's upper rim is drawn, or left for whatever lies above it. */
+enum class WellTop
+{
+    closed,
+    open
+};
+
 /** A slot sunk into the surface, lit from above: its interior is filled with
-    the well colour, its upper rim lies in shadow and its lower rim catches the light.
+    the well colour, its upper rim lies in shadow, its walls stay dark and its
+    lower rim catches the light.
 */
-void drawWell (juce::Graphics& g, juce::Rectangle<int> interior);
+void drawWell (juce::Graphics& g, juce::Rectangle<int> interior, WellTop top = WellTop::closed);
 
 /** A rounded panel sunk into the surface: filled, darker along its upper edge,
     with a faint lit lip along its lower edge.

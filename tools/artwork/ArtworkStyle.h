@@ -84,6 +84,7 @@ namespace editor
     constexpr float elevationDivisionDegrees = 36.0f;
 
     inline const juce::Point<int> inputMeters { 441, 60 };
+    constexpr std::array<int, 2> inputWellX { 6, 16 };    // the input meters' columns, relative to their group
     constexpr std::array<int, 4> outputMeterX { 472, 482, 492, 502 };
     constexpr int meterTop = 60;
     constexpr int meterWidth = 3;

@@ -122,6 +122,12 @@ namespace
         drawText (g, "IN", captionFont, inputCaptionCentre, meterCaptionBaseline, TextAnchor::centre);
         drawText (g, "OUT", captionFont, outputCaptionCentre, meterCaptionBaseline, TextAnchor::centre);
 
+        // Every input layout's meters lie within these two full-height wells; the
+        // strips of the layouts with several rows bridge the gaps between them.
+        // Their top stays open, as some strips start their first row lower.
+        for (const auto x : editor::inputWellX)
+            drawWell (g, { editor::inputMeters.x + x, editor::meterTop, editor::meterWidth, editor::outputMeterHeight }, WellTop::open);
+
         for (const auto x : editor::outputMeterX)
             drawWell (g, { x, editor::meterTop, editor::meterWidth, editor::outputMeterHeight });
 

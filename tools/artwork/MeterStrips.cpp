@@ -12,7 +12,7 @@ namespace
 {
     constexpr int stripWidth = 27;
     constexpr int stripHeight = 332;
-    constexpr std::array<int, 2> wellX { 6, 16 };
+    const auto& wellX = editor::inputWellX;
     constexpr int captionGap = 3;                       // from a well's bottom to its caption's capitals
     constexpr float minimumCaptionGap = 3.0f;           // between the captions of a pair
 
@@ -84,6 +84,28 @@ namespace
         drawRowCaptions (g, row, row.top + meterHeight + captionGap + static_cast<int> (type::small));
     }
 
+    /** Covers the background's full-height input wells, in the panel's colour,
+        wherever no meter of this group stands: above its first row and between rows.
+    */
+    void bridgeGaps (juce::Graphics& g, const MeterGroup& meters)
+    {
+        auto gapStart = 0;
+        g.setColour (palette::recess);
+
+        // The rows are listed bottom to top: walk them from the top down.
+        for (auto row = meters.rowCount - 1; row >= 0; --row)
+        {
+            const auto top = meters.rows[static_cast<size_t> (row)].top;
+            const auto gapEnd = top - 1;                // the row's own upper rim lies on this line
+
+            for (const auto x : wellX)
+                if (gapEnd > gapStart)
+                    g.fillRect (juce::Rectangle<int>::leftTopRightBottom (x - 1, gapStart, x + editor::meterWidth + 1, gapEnd));
+
+            gapStart = top + meters.meterHeight + 1;    // below the row's lit lower rim
+        }
+    }
+
     // Level as a fraction of the meter, from -60 dB at the bottom to +10 dB at the top.
     constexpr float levelAt (float decibels)
     {
@@ -101,6 +123,8 @@ juce::Image drawInputMeterStrip (InputLayoutGroup group)
     auto strip = makeCanvas (stripWidth, stripHeight);
     juce::Graphics g (strip);
     const auto& meters = groupFor (group);
+
+    bridgeGaps (g, meters);
 
     for (auto row = 0; row < meters.rowCount; ++row)
         drawMeterRow (g, meters.rows[static_cast<size_t> (row)], meters.meterHeight);
