@@ -136,7 +136,7 @@ float meanLuminance (const juce::Image& image, juce::Rectangle<int> area)
 
     return sum / static_cast<float> (area.getWidth() * area.getHeight());
 }
-} // namespace
+}  // namespace
 
 //==============================================================================
 TEST (EmbeddedImages, everyImageDecodesToItsCatalogueSize)
@@ -302,7 +302,7 @@ float expectedKnobDegrees (int frame)
 // Where the arc knobs draw their value arcs.
 constexpr float arcInner = 22.0f;
 constexpr float arcOuter = 29.0f;
-} // namespace
+}  // namespace
 
 TEST (KnobFilmstrips, everyFrameHoldsOneKnobCentredInItsOwnSeventyRows)
 {
@@ -380,7 +380,7 @@ TEST (KnobFilmstrips, unipolarArcGrowsClockwiseFromTheLowerLeft)
     }
 
     const auto quarter = countPixels (strip, 31, arcInner, arcOuter, isBlue);
-    EXPECT_LT (quarter.meanX(), 35.0f);     // still on the left
+    EXPECT_LT (quarter.meanX(), 35.0f);  // still on the left
     EXPECT_GT (countPixels (strip, frameCount - 1, arcInner, arcOuter, isBlue).count, 3 * quarter.count);
 }
 
@@ -463,7 +463,7 @@ const std::array<MeterGroup, 5> meterGroups { {
 
 constexpr std::array<int, 2> wellX { 6, 16 };
 constexpr int meterWidth = 3;
-} // namespace
+}  // namespace
 
 TEST (InputMeterStrips, wellsLieAtXSixAndSixteenUnderEveryMeter)
 {
@@ -569,7 +569,7 @@ TEST (LevelGradient, runsFromGreenAtTheBottomThroughYellowToRedAtTheTop)
 
 TEST (ChannelOrderLabels, eachLetterStandsUnderItsOwnMeter)
 {
-    constexpr float firstCentre = 4.5f;                // meters 10 px apart, 3 px wide, the first at x 3
+    constexpr float firstCentre = 4.5f;  // meters 10 px apart, 3 px wide, the first at x 3
     constexpr int pitch = 10;
     const auto fuma = fetch (BinaryData::WXYZ_png, BinaryData::WXYZ_pngSize);
     const auto ambix = fetch (BinaryData::WYZX_png, BinaryData::WYZX_pngSize);
@@ -630,17 +630,17 @@ float meanDifference (const juce::Image& a, const juce::Image& b, juce::Rectangl
 
     return sum / static_cast<float> (area.getWidth() * area.getHeight());
 }
-} // namespace
+}  // namespace
 
 TEST (EditorBackgrounds, shareTheFrameAndDifferInThePadArea)
 {
     const auto top = topBackground();
     const auto unwrapped = unwrappedBackground();
 
-    EXPECT_LT (meanDifference (top, unwrapped, { 0, 0, 556, 28 }), 0.01f);       // header band
-    EXPECT_LT (meanDifference (top, unwrapped, { 436, 37, 101, 363 }), 0.01f);   // meters
-    EXPECT_LT (meanDifference (top, unwrapped, { 0, 411, 556, 92 }), 0.01f);     // bottom band
-    EXPECT_GT (meanDifference (top, unwrapped, { 29, 61, 385, 317 }), 0.02f);    // pads
+    EXPECT_LT (meanDifference (top, unwrapped, { 0, 0, 556, 28 }), 0.01f);  // header band
+    EXPECT_LT (meanDifference (top, unwrapped, { 436, 37, 101, 363 }), 0.01f);  // meters
+    EXPECT_LT (meanDifference (top, unwrapped, { 0, 411, 556, 92 }), 0.01f);  // bottom band
+    EXPECT_GT (meanDifference (top, unwrapped, { 29, 61, 385, 317 }), 0.02f);  // pads
 }
 
 TEST (EditorBackgrounds, wellsLieUnderTheInputAndOutputMeters)

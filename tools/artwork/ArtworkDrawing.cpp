@@ -67,8 +67,7 @@ void drawSunkenPanel (juce::Graphics& g, juce::Rectangle<float> area, float corn
 
     // The upper inner edge lies in the shadow of the rim above it.
     const auto shadowDepth = 6.0f;
-    juce::ColourGradient shade (juce::Colours::black.withAlpha (0.35f), 0.0f, area.getY() + 1.0f,
-                                juce::Colours::transparentBlack, 0.0f, area.getY() + 1.0f + shadowDepth, false);
+    juce::ColourGradient shade (juce::Colours::black.withAlpha (0.35f), 0.0f, area.getY() + 1.0f, juce::Colours::transparentBlack, 0.0f, area.getY() + 1.0f + shadowDepth, false);
     g.setGradientFill (shade);
     g.fillRoundedRectangle (area.reduced (1.0f).withTrimmedTop (1.0f).withHeight (shadowDepth), juce::jmax (0.0f, cornerSize - 1.0f));
 }
@@ -111,4 +110,4 @@ void fillWithVerticalGradient (juce::Graphics& g, const juce::Path& shape, juce:
     g.setGradientFill (juce::ColourGradient::vertical (top, bounds.getY(), bottom, bounds.getBottom()));
     g.fillPath (shape);
 }
-} // namespace artwork
+}  // namespace artwork

@@ -57,4 +57,4 @@ void shadeDisc (juce::Image& image, juce::Point<float> centre, float radius, con
 
 /** Fills a shape with a vertical gradient from top to bottom of its bounds. */
 void fillWithVerticalGradient (juce::Graphics& g, const juce::Path& shape, juce::Colour top, juce::Colour bottom);
-} // namespace artwork
+}  // namespace artwork

@@ -67,7 +67,7 @@ bool writePng (const juce::File& file, const juce::Image& image)
     const auto bytes = artwork::encode (image, artwork::Encoding::png);
     return writeFile (file, bytes.getData(), bytes.getSize());
 }
-} // namespace
+}  // namespace
 
 int main (int argc, char* argv[])
 {
@@ -88,6 +88,15 @@ int main (int argc, char* argv[])
 
     const auto set = artwork::renderCatalogue();
     auto written = true;
+
+    for (const auto& rendered : set)
+    {
+        if (rendered.decoded.getBounds() != juce::Rectangle<int> (rendered.resource->width, rendered.resource->height))
+        {
+            std::cerr << "velorin-artwork: " << rendered.resource->fileName << " is drawn at the wrong size" << std::endl;
+            return 1;
+        }
+    }
 
     for (const auto& rendered : set)
         written = writeFile (parsed->resources.getChildFile (rendered.resource->fileName), rendered.bytes.getData(), rendered.bytes.getSize()) && written;

@@ -49,7 +49,7 @@ namespace palette
     inline const juce::Colour levelGreen { 0xff25c865 };
     inline const juce::Colour levelYellow { 0xfff2d22e };
     inline const juce::Colour levelRed { 0xfff23a2f };
-} // namespace palette
+}  // namespace palette
 
 /** Capital heights in pixels: every caption is set so that its capitals and
     figures are whole pixels tall on an integer baseline.
@@ -60,7 +60,7 @@ namespace type
     constexpr float knobCaption = 8.0f;
     constexpr float caption = 7.0f;
     constexpr float small = 6.0f;
-} // namespace type
+}  // namespace type
 
 /** Where the editor's components lie, in editor pixels. */
 namespace editor
@@ -68,23 +68,23 @@ namespace editor
     constexpr int width = 556;
     constexpr int height = 503;
 
-    constexpr int headerBottom = 28;                      // header band: rows 0 to 27
+    constexpr int headerBottom = 28;  // header band: rows 0 to 27
     inline const juce::Rectangle<int> welcomeButton { 0, 0, 173, 28 };
     inline const juce::Rectangle<int> gearButton { 528, 5, 18, 18 };
 
     inline const juce::Rectangle<int> topViewPad { 4, 30, 375, 375 };
     inline const juce::Rectangle<int> elevationSlider { 377, 70, 29, 293 };
-    constexpr int elevationThumbIndent = 9;               // the slider keeps its thumb this far inside its ends
+    constexpr int elevationThumbIndent = 9;  // the slider keeps its thumb this far inside its ends
     inline const juce::Rectangle<int> unwrappedPad { 29, 61, 385, 317 };
     inline const juce::Rectangle<int> viewToggle { 408, 47, 19, 19 };
 
-    constexpr float padMaxRadius = 0.92f;                 // Distance 1 (4 m), as a fraction of the top pad's half-size
+    constexpr float padMaxRadius = 0.92f;  // Distance 1 (4 m), as a fraction of the top pad's half-size
     constexpr float maxDistanceMetres = 4.0f;
     constexpr float azimuthDivisionDegrees = 45.0f;
     constexpr float elevationDivisionDegrees = 36.0f;
 
     inline const juce::Point<int> inputMeters { 441, 60 };
-    constexpr std::array<int, 2> inputWellX { 6, 16 };    // the input meters' columns, relative to their group
+    constexpr std::array<int, 2> inputWellX { 6, 16 };  // the input meters' columns, relative to their group
     constexpr std::array<int, 4> outputMeterX { 472, 482, 492, 502 };
     constexpr int meterTop = 60;
     constexpr int meterWidth = 3;
@@ -129,7 +129,7 @@ namespace editor
     inline const juce::Rectangle<int> arcKnobTextBox { -2, 32, 37, 15 };
     inline const juce::Rectangle<int> gainKnobFace { 45, 0, 70, 70 };
     inline const juce::Rectangle<int> gainKnobTextBox { 2, 37, 41, 15 };
-} // namespace editor
+}  // namespace editor
 
 /** The knob filmstrips: square frames stacked top to bottom. */
 namespace filmstrip
@@ -137,7 +137,7 @@ namespace filmstrip
     constexpr int frameSize = 70;
     constexpr int frameCount = 127;
     constexpr int centreFrame = 63;
-    constexpr int arcKnobMargin = 5;                      // the arc knobs show only the inner 60 x 60
-    constexpr float sweepDegrees = 270.0f;                // from the lower left, clockwise, to the lower right
-} // namespace filmstrip
-} // namespace artwork
+    constexpr int arcKnobMargin = 5;  // the arc knobs show only the inner 60 x 60
+    constexpr float sweepDegrees = 270.0f;  // from the lower left, clockwise, to the lower right
+}  // namespace filmstrip
+}  // namespace artwork

@@ -34,7 +34,7 @@ namespace
 
         return x;
     }
-} // namespace
+}  // namespace
 
 juce::Typeface::Ptr roboto()
 {
@@ -87,4 +87,4 @@ void drawTextOnRow (juce::Graphics& g, const juce::String& text, const juce::Fon
     const auto capitals = juce::roundToInt (capHeightOf (font));
     drawText (g, text, font, x, centreRow + (capitals + 1) / 2, anchor);
 }
-} // namespace artwork
+}  // namespace artwork

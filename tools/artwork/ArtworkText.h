@@ -46,4 +46,4 @@ void drawTextOnRow (juce::Graphics& g, const juce::String& text, const juce::Fon
 
 /** The capital height of a font made by fontWithCapHeight. */
 float capHeightOf (const juce::Font& font);
-} // namespace artwork
+}  // namespace artwork

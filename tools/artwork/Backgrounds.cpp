@@ -19,15 +19,21 @@ namespace
     constexpr float logoRingRadius = 5.5f;
     constexpr float logoOuterRadius = 9.5f;
     constexpr float logoOuterArcDegrees = 56.0f;
+    constexpr float logoRingWidth = 1.4f;
+    constexpr float logoArcWidth = 1.2f;
+    constexpr float logoArcAlpha = 0.65f;
     constexpr float productMarkX = 31.0f;
     constexpr int productMarkBaseline = 20;
     constexpr float productMarkWeight = 0.5f;
     constexpr int wordMarkDividerX = 96;
+    constexpr int wordMarkDividerTop = 8;
+    constexpr int wordMarkDividerBottom = 19;
     constexpr int makerMarkBaseline = 17;
     constexpr float makerMarkX = 104.0f;
     constexpr float makerMarkTracking = 0.12f;
     constexpr float descriptorRight = 517.0f;
     constexpr float descriptorTracking = 0.16f;
+    inline const juce::Colour headerShadow { 0x4d000000 };
 
     void drawLogoMark (juce::Graphics& g)
     {
@@ -35,7 +41,7 @@ namespace
         g.setColour (palette::accentBright);
         g.fillEllipse (juce::Rectangle<float> (2.0f * logoDotRadius, 2.0f * logoDotRadius).withCentre (logoMarkCentre));
         g.setColour (palette::accent);
-        g.drawEllipse (juce::Rectangle<float> (2.0f * logoRingRadius, 2.0f * logoRingRadius).withCentre (logoMarkCentre), 1.4f);
+        g.drawEllipse (juce::Rectangle<float> (2.0f * logoRingRadius, 2.0f * logoRingRadius).withCentre (logoMarkCentre), logoRingWidth);
 
         const auto halfArc = juce::degreesToRadians (0.5f * logoOuterArcDegrees);
 
@@ -43,10 +49,9 @@ namespace
         {
             const auto middle = juce::MathConstants<float>::halfPi * static_cast<float> (quadrant);
             juce::Path arc;
-            arc.addCentredArc (logoMarkCentre.x, logoMarkCentre.y, logoOuterRadius, logoOuterRadius, 0.0f,
-                               middle - halfArc, middle + halfArc, true);
-            g.setColour (palette::accent.withAlpha (0.65f));
-            g.strokePath (arc, juce::PathStrokeType (1.2f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
+            arc.addCentredArc (logoMarkCentre.x, logoMarkCentre.y, logoOuterRadius, logoOuterRadius, 0.0f, middle - halfArc, middle + halfArc, true);
+            g.setColour (palette::accent.withAlpha (logoArcAlpha));
+            g.strokePath (arc, juce::PathStrokeType (logoArcWidth, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
         }
     }
 
@@ -55,7 +60,7 @@ namespace
         g.setColour (palette::textPrimary);
         drawHeavierText (g, "Velorin", fontWithCapHeight (type::wordMark), productMarkX, productMarkBaseline, TextAnchor::left, productMarkWeight);
 
-        drawColumn (g, wordMarkDividerX, 8, 19, palette::ruleStrong);
+        drawColumn (g, wordMarkDividerX, wordMarkDividerTop, wordMarkDividerBottom, palette::ruleStrong);
 
         g.setColour (palette::textSecondary);
         drawText (g, "KORVANNE", fontWithCapHeight (type::caption, makerMarkTracking), makerMarkX, makerMarkBaseline, TextAnchor::left);
@@ -70,14 +75,13 @@ namespace
         // A raised band: lit along its top, casting a short shadow below.
         drawRow (g, 0, 0, lastColumn, palette::edgeLight);
         drawRow (g, editor::headerBottom, 0, lastColumn, palette::edgeDark);
-        drawRow (g, editor::headerBottom + 1, 0, lastColumn, juce::Colours::black.withAlpha (0.3f));
+        drawRow (g, editor::headerBottom + 1, 0, lastColumn, headerShadow);
 
         drawLogoMark (g);
         drawWordMarks (g);
 
         g.setColour (palette::textMuted);
-        drawText (g, "AMBISONIC SOURCE ENCODER", fontWithCapHeight (type::small, descriptorTracking),
-                  descriptorRight, makerMarkBaseline, TextAnchor::right);
+        drawText (g, "AMBISONIC SOURCE ENCODER", fontWithCapHeight (type::small, descriptorTracking), descriptorRight, makerMarkBaseline, TextAnchor::right);
     }
 
     //==========================================================================
@@ -87,11 +91,16 @@ namespace
     constexpr float meterPanelCorner = 4.0f;
     constexpr int meterCaptionBaseline = 51;
     constexpr float meterCaptionTracking = 0.08f;
-    constexpr float inputCaptionCentre = 453.5f;       // between the input wells at x 447 and 457
-    constexpr float outputCaptionCentre = 488.5f;      // across the four output wells
-    constexpr int scaleTickFirstX = 507;
-    constexpr int scaleTickLastX = 509;
-    constexpr float scaleLabelGap = 5.0f;              // keeps a minus sign from reading as part of the tick
+    constexpr int scaleTickLength = 3;
+    constexpr int scaleTickGap = 2;  // between the last output well and the ticks
+
+    // IN stands centred over the pair of input wells, OUT over the four output wells.
+    const float inputCaptionCentre = static_cast<float> (editor::inputMeters.x)
+                                     + 0.5f * static_cast<float> (editor::inputWellX.front() + editor::inputWellX.back() + editor::meterWidth);
+    const float outputCaptionCentre = 0.5f * static_cast<float> (editor::outputMeterX.front() + editor::outputMeterX.back() + editor::meterWidth);
+    const int scaleTickFirstX = editor::outputMeterX.back() + editor::meterWidth + scaleTickGap;
+    const int scaleTickLastX = scaleTickFirstX + scaleTickLength - 1;
+    constexpr float scaleLabelGap = 5.0f;  // keeps a minus sign from reading as part of the tick
 
     /** The dB figures align on their last digit, the widest one clear of the ticks. */
     void drawDecibelScale (juce::Graphics& g)
@@ -137,10 +146,12 @@ namespace
     //==========================================================================
     // Bottom band
 
-    constexpr int knobCaptionGap = 7;                  // from the caption's baseline down to the value box
+    constexpr int knobCaptionGap = 7;  // from the caption's baseline down to the value box
     constexpr float knobSeatRadius = 26.5f;
-    const juce::Point<float> gainPlateCentre { 514.0f, 463.0f };
-    constexpr float gainPlateRadius = 34.5f;
+    constexpr float gainPlateRadius = 34.5f;  // clear of the gain knob's ticks
+    inline const juce::Colour plateShadow { 0xb3000000 };
+    constexpr int plateShadowBlur = 6;
+    constexpr int plateShadowDrop = 2;
     constexpr std::array<int, 2> bandDividerX { 209, 425 };
     constexpr int bandDividerTop = 423;
     constexpr int bandDividerBottom = 492;
@@ -149,6 +160,8 @@ namespace
     {
         return (face + knob.origin).toFloat().getCentre();
     }
+
+    const juce::Point<float> gainPlateCentre = faceCentre (editor::gainKnob, editor::gainKnobFace);
 
     void drawKnobSeat (juce::Graphics& g, juce::Point<float> centre)
     {
@@ -165,8 +178,7 @@ namespace
     {
         const auto box = textBox + knob.origin;
         g.setColour (palette::textPrimary);
-        drawText (g, knob.caption, fontWithCapHeight (type::knobCaption), box.toFloat().getCentreX(),
-                  box.getY() - knobCaptionGap, TextAnchor::centre);
+        drawText (g, knob.caption, fontWithCapHeight (type::knobCaption), box.toFloat().getCentreX(), box.getY() - knobCaptionGap, TextAnchor::centre);
     }
 
     void drawGainPlate (juce::Graphics& g)
@@ -175,16 +187,14 @@ namespace
         juce::Path plate;
         plate.addEllipse (area);
 
-        drawShadow (g, plate, juce::Colours::black.withAlpha (0.7f), 6, 2);
+        drawShadow (g, plate, plateShadow, plateShadowBlur, plateShadowDrop);
         fillWithVerticalGradient (g, plate, palette::goldLight, palette::goldDark);
 
         // A soft sheen across the upper half, as on turned brass.
-        g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.22f), gainPlateCentre.x, area.getY() + 8.0f,
-                                                 juce::Colours::white.withAlpha (0.0f), gainPlateCentre.x, gainPlateCentre.y + 6.0f, true));
+        g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.22f), gainPlateCentre.x, area.getY() + 8.0f, juce::Colours::white.withAlpha (0.0f), gainPlateCentre.x, gainPlateCentre.y + 6.0f, true));
         g.fillPath (plate);
 
-        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.55f), area.getY(),
-                                                           juce::Colours::black.withAlpha (0.45f), area.getBottom()));
+        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.55f), area.getY(), juce::Colours::black.withAlpha (0.45f), area.getBottom()));
         g.drawEllipse (area.reduced (0.6f), 1.2f);
     }
 
@@ -192,8 +202,7 @@ namespace
     {
         const auto lastColumn = editor::width - 1;
         const auto bandHeight = editor::height - editor::bottomBandTop;
-        g.setGradientFill (juce::ColourGradient::vertical (palette::panel, static_cast<float> (editor::bottomBandTop),
-                                                           palette::ground, static_cast<float> (editor::height)));
+        g.setGradientFill (juce::ColourGradient::vertical (palette::panel, static_cast<float> (editor::bottomBandTop), palette::ground, static_cast<float> (editor::height)));
         g.fillRect (0, editor::bottomBandTop, editor::width, bandHeight);
         drawRow (g, editor::bottomBandTop - 1, 0, lastColumn, palette::edgeDark);
         drawRow (g, editor::bottomBandTop, 0, lastColumn, palette::edgeLight);
@@ -228,6 +237,9 @@ namespace
     constexpr float labelClearance = 3.0f;
     constexpr float distanceLabelOffset = 3.0f;
     constexpr int distanceLabelGap = 3;
+    constexpr float nearZoneTint = 0.045f;
+    constexpr float nearRingAlpha = 0.4f;
+    constexpr float farRingAlpha = 0.55f;  // Distance 1, the edge of the range
 
     float ringRadius (float metres)
     {
@@ -253,12 +265,11 @@ namespace
     void drawPadDisc (juce::Graphics& g)
     {
         const auto disc = centredCircle (padCentre, padRimRadius);
-        g.setGradientFill (juce::ColourGradient (palette::panel, padCentre.x, padCentre.y,
-                                                 palette::recess, padCentre.x, padCentre.y + padRimRadius, true));
+        g.setGradientFill (juce::ColourGradient (palette::panel, padCentre.x, padCentre.y, palette::recess, padCentre.x, padCentre.y + padRimRadius, true));
         g.fillEllipse (disc);
 
         // Inside 1 m the source turns red: the zone is faintly tinted.
-        g.setColour (palette::nearZone.withAlpha (0.045f));
+        g.setColour (palette::nearZone.withAlpha (nearZoneTint));
         g.fillEllipse (centredCircle (padCentre, ringRadius (1.0f)));
 
         // Sunk into the surface: the rim is shaded above and lit below.
@@ -272,8 +283,8 @@ namespace
         {
             const auto isNearLimit = metres == 1;
             const auto isFarLimit = metres == static_cast<int> (editor::maxDistanceMetres);
-            g.setColour (isNearLimit ? palette::nearZone.withAlpha (0.4f)
-                                     : (isFarLimit ? palette::accent.withAlpha (0.55f) : palette::rule));
+            g.setColour (isNearLimit ? palette::nearZone.withAlpha (nearRingAlpha)
+                                     : (isFarLimit ? palette::accent.withAlpha (farRingAlpha) : palette::rule));
             g.drawEllipse (centredCircle (padCentre, ringRadius (static_cast<float> (metres))), 1.0f);
         }
     }
@@ -308,8 +319,7 @@ namespace
         {
             const auto area = azimuthLabelArea (degrees, font);
             g.setColour (degrees == 0 ? palette::textSecondary : palette::textMuted);
-            drawTextOnRow (g, degreesText (signedAzimuth (degrees)), font, area.getCentreX(),
-                           static_cast<int> (std::floor (area.getCentreY())), TextAnchor::centre);
+            drawTextOnRow (g, degreesText (signedAzimuth (degrees)), font, area.getCentreX(), static_cast<int> (std::floor (area.getCentreY())), TextAnchor::centre);
         }
     }
 
@@ -339,8 +349,7 @@ namespace
         for (auto metres = 1; metres < static_cast<int> (editor::maxDistanceMetres); ++metres)
         {
             const auto ringBottom = static_cast<int> (std::floor (padCentre.y + ringRadius (static_cast<float> (metres))));
-            drawText (g, juce::String (metres) + " m", font, padCentre.x + distanceLabelOffset,
-                      ringBottom + distanceLabelGap + static_cast<int> (type::small), TextAnchor::left);
+            drawText (g, juce::String (metres) + " m", font, padCentre.x + distanceLabelOffset, ringBottom + distanceLabelGap + static_cast<int> (type::small), TextAnchor::left);
         }
     }
 
@@ -512,8 +521,7 @@ namespace
 
     void drawGridGround (juce::Graphics& g)
     {
-        g.setGradientFill (juce::ColourGradient::vertical (palette::recess, static_cast<float> (grid.getY()),
-                                                           palette::panel.darker (0.2f), static_cast<float> (grid.getBottom())));
+        g.setGradientFill (juce::ColourGradient::vertical (palette::recess, static_cast<float> (grid.getY()), palette::panel.darker (0.2f), static_cast<float> (grid.getBottom())));
         g.fillRect (grid);
 
         // The front half, where most sources live, is a shade lighter.
@@ -573,13 +581,12 @@ namespace
         g.setColour (palette::textMuted);
 
         for (auto degrees = 90; degrees >= -90; degrees -= static_cast<int> (editor::elevationDivisionDegrees))
-            drawTextOnRow (g, degreesText (degrees), font, elevationLabelRight - static_cast<float> (gridEdgeLabelGap) + 1.0f,
-                           rowForGridElevation (degrees), TextAnchor::right);
+            drawTextOnRow (g, degreesText (degrees), font, elevationLabelRight - static_cast<float> (gridEdgeLabelGap) + 1.0f, rowForGridElevation (degrees), TextAnchor::right);
 
         for (auto degrees = -180; degrees <= 180; degrees += static_cast<int> (editor::azimuthDivisionDegrees))
         {
             if (degrees == 0)
-                continue;   // DOWN stands there
+                continue;  // DOWN stands there
 
             const auto anchor = degrees == -180 ? TextAnchor::left : (degrees == 180 ? TextAnchor::right : TextAnchor::centre);
             const auto x = degrees == -180 ? static_cast<float> (grid.getX())
@@ -623,7 +630,7 @@ namespace
         drawMeterPanel (g);
         drawBottomBand (g);
     }
-} // namespace
+}  // namespace
 
 juce::Image drawTopViewBackground()
 {
@@ -643,4 +650,4 @@ juce::Image drawUnwrappedViewBackground()
     drawUnwrappedGrid (g);
     return image;
 }
-} // namespace artwork
+}  // namespace artwork

@@ -18,4 +18,4 @@ juce::Image drawTopViewBackground();
     RIGHT, BACK through its middle, UP above and DOWN below.
 */
 juce::Image drawUnwrappedViewBackground();
-} // namespace artwork
+}  // namespace artwork

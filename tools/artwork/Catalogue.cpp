@@ -12,7 +12,20 @@ namespace
 {
     // High enough that 1-pixel rules and small captions survive the compression.
     constexpr float jpegQuality = 0.95f;
-} // namespace
+
+    juce::Image drawStereoStrip() { return drawInputMeterStrip (InputLayoutGroup::stereo); }
+    juce::Image drawQuadStrip() { return drawInputMeterStrip (InputLayoutGroup::quad); }
+    juce::Image drawFiveOneStrip() { return drawInputMeterStrip (InputLayoutGroup::fiveOne); }
+    juce::Image drawSevenOneStrip() { return drawInputMeterStrip (InputLayoutGroup::sevenOne); }
+    juce::Image drawEightZeroStrip() { return drawInputMeterStrip (InputLayoutGroup::eightZero); }
+
+    // The output channels in the order the processor writes them.
+    juce::Image drawFumaOrderLabel() { return drawChannelOrderLabel ("WXYZ"); }
+    juce::Image drawAmbixOrderLabel() { return drawChannelOrderLabel ("WYZX"); }
+
+    juce::Image drawLightEye() { return drawEyeIcon (false); }
+    juce::Image drawDarkEye() { return drawEyeIcon (true); }
+}  // namespace
 
 const std::vector<Resource>& catalogue()
 {
@@ -22,19 +35,19 @@ const std::vector<Resource>& catalogue()
         { "bouton_AW_Centre0_70x70_V3.png", 70, 8890, Encoding::png, drawBipolarKnobStrip },
         { "bouton_AW_70x70.png", 70, 8890, Encoding::png, drawUnipolarKnobStrip },
         { "bouton_G_70x70.png", 70, 8890, Encoding::png, drawGainKnobStrip },
-        { "inputVuMeters_stereo.png", 27, 332, Encoding::png, [] { return drawInputMeterStrip (InputLayoutGroup::stereo); } },
-        { "inputVuMeters_quad.png", 27, 332, Encoding::png, [] { return drawInputMeterStrip (InputLayoutGroup::quad); } },
-        { "inputVuMeters_5_1.png", 27, 332, Encoding::png, [] { return drawInputMeterStrip (InputLayoutGroup::fiveOne); } },
-        { "inputVuMeters_7_1.png", 27, 332, Encoding::png, [] { return drawInputMeterStrip (InputLayoutGroup::sevenOne); } },
-        { "inputVuMeters_8_0.png", 27, 332, Encoding::png, [] { return drawInputMeterStrip (InputLayoutGroup::eightZero); } },
+        { "inputVuMeters_stereo.png", 27, 332, Encoding::png, drawStereoStrip },
+        { "inputVuMeters_quad.png", 27, 332, Encoding::png, drawQuadStrip },
+        { "inputVuMeters_5_1.png", 27, 332, Encoding::png, drawFiveOneStrip },
+        { "inputVuMeters_7_1.png", 27, 332, Encoding::png, drawSevenOneStrip },
+        { "inputVuMeters_8_0.png", 27, 332, Encoding::png, drawEightZeroStrip },
         { "vuMeterVertical.png", 10, 143, Encoding::png, drawLevelGradient },
-        { "WXYZ.png", 38, 7, Encoding::png, [] { return drawChannelOrderLabel ("WXYZ"); } },    // FuMa order
-        { "WYZX.png", 38, 7, Encoding::png, [] { return drawChannelOrderLabel ("WYZX"); } },    // ambiX order
+        { "WXYZ.png", 38, 7, Encoding::png, drawFumaOrderLabel },
+        { "WYZX.png", 38, 7, Encoding::png, drawAmbixOrderLabel },
         { "engrenage.png", 22, 22, Encoding::png, drawGearIcon },
         { "vueCross.png", 19, 19, Encoding::png, drawViewCrossIcon },
         { "vueDot.png", 19, 19, Encoding::png, drawViewDotIcon },
-        { "eyeLight.png", 24, 24, Encoding::png, [] { return drawEyeIcon (false); } },
-        { "eyeDark.png", 24, 24, Encoding::png, [] { return drawEyeIcon (true); } },
+        { "eyeLight.png", 24, 24, Encoding::png, drawLightEye },
+        { "eyeDark.png", 24, 24, Encoding::png, drawDarkEye },
         { "welcomeLogo.png", 220, 280, Encoding::png, drawWelcomeLogo },
     };
 
@@ -81,4 +94,4 @@ juce::Image findImage (const RenderedSet& set, juce::StringRef fileName)
 
     return {};
 }
-} // namespace artwork
+}  // namespace artwork

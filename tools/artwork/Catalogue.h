@@ -11,8 +11,8 @@ namespace artwork
 {
 enum class Encoding
 {
-    png,    // 8-bit RGBA, non-interlaced
-    jpeg    // baseline, three components, no alpha
+    png,  // 8-bit RGBA, non-interlaced
+    jpeg  // baseline, three components, no alpha
 };
 
 struct Resource
@@ -50,4 +50,4 @@ RenderedSet renderCatalogue();
 
 /** The decoded image with the given file name; a null image if there is none. */
 juce::Image findImage (const RenderedSet& set, juce::StringRef fileName);
-} // namespace artwork
+}  // namespace artwork

@@ -26,7 +26,8 @@ namespace
     {
     public:
         SheetWriter (juce::Graphics& graphics, const RenderedSet& renderedSet)
-            : g (graphics), set (renderedSet)
+            : g (graphics)
+            , set (renderedSet)
         {
         }
 
@@ -37,9 +38,7 @@ namespace
             g.setColour (palette::textPrimary);
             drawText (g, "Velorin artwork", fontWithCapHeight (type::wordMark), margin, y + 13, TextAnchor::left);
             g.setColour (palette::textMuted);
-            drawText (g, "Drawn by tools/artwork. Every image at its own size; small ones also enlarged " + juce::String (enlargement)
-                             + "x. Filmstrip frames are numbered.",
-                      fontWithCapHeight (type::caption), margin, y + 33, TextAnchor::left);
+            drawText (g, "Drawn by tools/artwork. Every image at its own size; small ones also enlarged " + juce::String (enlargement) + "x. Filmstrip frames are numbered.", fontWithCapHeight (type::caption), margin, y + 33, TextAnchor::left);
             y += 33 + sectionGap / 2;
         }
 
@@ -71,8 +70,7 @@ namespace
 
                 if (isSmall)
                 {
-                    const auto enlarged = juce::Rectangle<int> (area.getRight() + captionGap, y,
-                                                                image.getWidth() * enlargement, image.getHeight() * enlargement);
+                    const auto enlarged = juce::Rectangle<int> (area.getRight() + captionGap, y, image.getWidth() * enlargement, image.getHeight() * enlargement);
                     drawOnGround (image, enlarged);
                     area = area.getUnion (enlarged);
                 }
@@ -97,7 +95,9 @@ namespace
             for (auto frame = 0; frame < artwork::filmstrip::frameCount; ++frame)
             {
                 const auto cell = juce::Rectangle<int> (margin + (frame % framesPerRow) * (size + frameGap),
-                                                        y + (frame / framesPerRow) * (size + frameGap), size, size);
+                                                        y + (frame / framesPerRow) * (size + frameGap),
+                                                        size,
+                                                        size);
                 g.setOpacity (1.0f);
 
                 if (ground.isValid())
@@ -146,15 +146,14 @@ namespace
             g.setColour (palette::textSecondary);
             drawText (g, name, captionFont(), static_cast<float> (x), imageBottom + captionGap + 8, TextAnchor::left);
             g.setColour (palette::textMuted);
-            drawText (g, juce::String (image.getWidth()) + " x " + juce::String (image.getHeight()) + (image.hasAlphaChannel() ? "  RGBA" : "  RGB"),
-                      captionFont(), static_cast<float> (x), imageBottom + captionGap + 8 + captionHeight, TextAnchor::left);
+            drawText (g, juce::String (image.getWidth()) + " x " + juce::String (image.getHeight()) + (image.hasAlphaChannel() ? "  RGBA" : "  RGB"), captionFont(), static_cast<float> (x), imageBottom + captionGap + 8 + captionHeight, TextAnchor::left);
         }
 
         juce::Graphics& g;
         const RenderedSet& set;
         int y = margin;
     };
-} // namespace
+}  // namespace
 
 juce::Image drawContactSheet (const RenderedSet& set)
 {
@@ -175,12 +174,11 @@ juce::Image drawContactSheet (const RenderedSet& set)
     sheet.filmstrip ("bouton_AW_70x70.png", {});
     sheet.filmstrip ("bouton_G_70x70.png", gainGround);
     sheet.section ("Meters");
-    sheet.row ({ "inputVuMeters_stereo.png", "inputVuMeters_quad.png", "inputVuMeters_5_1.png", "inputVuMeters_7_1.png",
-                 "inputVuMeters_8_0.png", "vuMeterVertical.png" });
+    sheet.row ({ "inputVuMeters_stereo.png", "inputVuMeters_quad.png", "inputVuMeters_5_1.png", "inputVuMeters_7_1.png", "inputVuMeters_8_0.png", "vuMeterVertical.png" });
     sheet.row ({ "WXYZ.png", "WYZX.png" }, 40);
     sheet.section ("Icons and welcome card");
     sheet.row ({ "engrenage.png", "vueCross.png", "vueDot.png", "eyeLight.png", "eyeDark.png", "welcomeLogo.png" }, 40);
 
     return tall.getClippedImage ({ 0, 0, sheetWidth, sheet.bottom() + margin }).createCopy();
 }
-} // namespace artwork
+}  // namespace artwork

@@ -9,4 +9,4 @@
 namespace artwork
 {
 juce::Image drawContactSheet (const RenderedSet& set);
-} // namespace artwork
+}  // namespace artwork

@@ -17,13 +17,13 @@ namespace
 
     struct MeterSetting
     {
-        juce::Rectangle<int> bounds;    // relative to the input meter group
+        juce::Rectangle<int> bounds;  // relative to the input meter group
         float level;
     };
 
     struct ChannelDot
     {
-        float azimuthOffset;            // degrees
+        float azimuthOffset;  // degrees
     };
 
     /** One face of the editor at sample values. */
@@ -37,7 +37,7 @@ namespace
         KnobSetting gain;
         std::vector<MeterSetting> inputMeters;
         std::array<float, 4> outputLevels;
-        float azimuth;                  // normalised parameter values
+        float azimuth;  // normalised parameter values
         float elevation;
         float distance;
         float width;
@@ -47,23 +47,34 @@ namespace
     const PreviewState& stateFor (EditorView view)
     {
         static const PreviewState top {
-            "GUI_top.jpg", "inputVuMeters_stereo.png", "WXYZ.png", "vueCross.png",
+            "GUI_top.jpg",
+            "inputVuMeters_stereo.png",
+            "WXYZ.png",
+            "vueCross.png",
             { { { 0.5833f, u8"30\u00b0" }, { 0.5f, u8"0\u00b0" }, { 0.375f, "1.5 m" }, { 0.4f, "40 %" } } },
             { 0.5f, "0 dB" },
             { { { 6, 0, 3, 320 }, 0.74f }, { { 16, 0, 3, 320 }, 0.69f } },
             { 0.78f, 0.52f, 0.47f, 0.21f },
-            0.5833f, 0.5f, 0.375f, 0.4f,
+            0.5833f,
+            0.5f,
+            0.375f,
+            0.4f,
             { { -30.0f }, { 30.0f } }
         };
 
         static const PreviewState unwrapped {
-            "GUI_cote.jpg", "inputVuMeters_5_1.png", "WYZX.png", "vueDot.png",
+            "GUI_cote.jpg",
+            "inputVuMeters_5_1.png",
+            "WYZX.png",
+            "vueDot.png",
             { { { 0.375f, u8"\u221245\u00b0" }, { 0.6667f, u8"30\u00b0" }, { 0.5f, "2.0 m" }, { 0.6f, "60 %" } } },
-            { 0.42f, u8"\u22123 dB" },
-            { { { 6, 224, 3, 96 }, 0.7f }, { { 16, 224, 3, 96 }, 0.66f }, { { 6, 112, 3, 96 }, 0.81f },
-              { { 16, 112, 3, 96 }, 0.35f }, { { 6, 0, 3, 96 }, 0.55f }, { { 16, 0, 3, 96 }, 0.5f } },
+            { 0.404f, u8"\u22123 dB" },
+            { { { 6, 224, 3, 96 }, 0.7f }, { { 16, 224, 3, 96 }, 0.66f }, { { 6, 112, 3, 96 }, 0.81f }, { { 16, 112, 3, 96 }, 0.35f }, { { 6, 0, 3, 96 }, 0.55f }, { { 16, 0, 3, 96 }, 0.5f } },
             { 0.8f, 0.33f, 0.58f, 0.44f },
-            0.375f, 0.6667f, 0.5f, 0.6f,
+            0.375f,
+            0.6667f,
+            0.5f,
+            0.6f,
             { { -30.0f }, { 30.0f }, { 0.0f }, { 0.0f }, { -110.0f }, { 110.0f } }
         };
 
@@ -106,16 +117,14 @@ namespace
         const auto margin = filmstrip::arcKnobMargin;
         const auto inner = filmstrip::frameSize - 2 * margin;
         const auto face = editor::arcKnobFace + knob.origin;
-        g.drawImage (strip, face.getX(), face.getY(), face.getWidth(), face.getHeight(),
-                     margin, frame * filmstrip::frameSize + margin, inner, inner);
+        g.drawImage (strip, face.getX(), face.getY(), face.getWidth(), face.getHeight(), margin, frame * filmstrip::frameSize + margin, inner, inner);
     }
 
     void drawGainKnob (juce::Graphics& g, const juce::Image& strip, float proportion)
     {
         const auto frame = frameFor (proportion, false);
         const auto face = editor::gainKnobFace + editor::gainKnob.origin;
-        g.drawImage (strip, face.getX(), face.getY(), face.getWidth(), face.getHeight(),
-                     0, frame * filmstrip::frameSize, filmstrip::frameSize, filmstrip::frameSize);
+        g.drawImage (strip, face.getX(), face.getY(), face.getWidth(), face.getHeight(), 0, frame * filmstrip::frameSize, filmstrip::frameSize, filmstrip::frameSize);
     }
 
     void drawValueBox (juce::Graphics& g, juce::Rectangle<int> box, const char* text)
@@ -150,9 +159,7 @@ namespace
     {
         const auto height = static_cast<float> (bounds.getHeight());
         const auto imageHeight = static_cast<float> (gradient.getHeight());
-        g.drawImage (gradient, bounds.getX(), bounds.getY() + static_cast<int> (height * (1.0f - level)),
-                     bounds.getWidth(), static_cast<int> (height * level),
-                     0, static_cast<int> (imageHeight * (1.0f - level)), gradient.getWidth(), static_cast<int> (imageHeight * level));
+        g.drawImage (gradient, bounds.getX(), bounds.getY() + static_cast<int> (height * (1.0f - level)), bounds.getWidth(), static_cast<int> (height * level), 0, static_cast<int> (imageHeight * (1.0f - level)), gradient.getWidth(), static_cast<int> (imageHeight * level));
     }
 
     void drawMeters (juce::Graphics& g, const RenderedSet& set, const PreviewState& state)
@@ -165,8 +172,7 @@ namespace
             drawLevel (g, gradient, meter.bounds + editor::inputMeters, meter.level);
 
         for (size_t index = 0; index < editor::outputMeterX.size(); ++index)
-            drawLevel (g, gradient, { editor::outputMeterX[index], editor::meterTop, editor::meterWidth, editor::outputMeterHeight },
-                       state.outputLevels[index]);
+            drawLevel (g, gradient, { editor::outputMeterX[index], editor::meterTop, editor::meterWidth, editor::outputMeterHeight }, state.outputLevels[index]);
 
         g.drawImageAt (findImage (set, state.channelLabel), editor::channelOrderLabel.getX(), editor::channelOrderLabel.getY());
     }
@@ -183,8 +189,7 @@ namespace
     {
         g.setColour (instanceColour);
 
-        for (const auto direction : { juce::Point<float> (1.0f, 0.0f), juce::Point<float> (-1.0f, 0.0f),
-                                      juce::Point<float> (0.0f, 1.0f), juce::Point<float> (0.0f, -1.0f) })
+        for (const auto direction : { juce::Point<float> (1.0f, 0.0f), juce::Point<float> (-1.0f, 0.0f), juce::Point<float> (0.0f, 1.0f), juce::Point<float> (0.0f, -1.0f) })
             g.drawLine (juce::Line<float> (centre + direction * crosshairGap, centre + direction * crosshairReach), crosshairThickness);
     }
 
@@ -194,7 +199,8 @@ namespace
         const auto radius = editor::padMaxRadius * state.distance;
         const auto spread = 1.0f - 2.0f * std::abs (state.elevation - 0.5f);
         const auto angle = 1.5f * juce::MathConstants<float>::pi - juce::MathConstants<float>::twoPi * state.azimuth;
-        const auto toPad = [&pad] (float x, float y) { return juce::Point<float> (pad.getX() + x * pad.getWidth(), pad.getY() + y * pad.getHeight()); };
+        const auto toPad = [&pad] (float x, float y)
+        { return juce::Point<float> (pad.getX() + x * pad.getWidth(), pad.getY() + y * pad.getHeight()); };
 
         drawCrosshair (g, toPad ((1.0f + radius * std::cos (angle)) * 0.5f, (1.0f - radius * std::sin (angle)) * 0.5f));
 
@@ -240,7 +246,7 @@ namespace
             g.fillEllipse (juce::Rectangle<float> (dotSize, dotSize).withCentre ({ pad.getX() + x, centre.y }));
         }
     }
-} // namespace
+}  // namespace
 
 juce::Image drawEditorPreview (const RenderedSet& set, EditorView view)
 {
@@ -279,4 +285,4 @@ juce::Image drawWelcomePreview (const RenderedSet& set)
     g.drawText ("www.korvanne.com", welcomeLinkArea, juce::Justification::centred, false);
     return face;
 }
-} // namespace artwork
+}  // namespace artwork

@@ -21,4 +21,4 @@ juce::Image drawEditorPreview (const RenderedSet& set, EditorView view);
     opacity, with the product title and the maker's link set over it.
 */
 juce::Image drawWelcomePreview (const RenderedSet& set);
-} // namespace artwork
+}  // namespace artwork

@@ -12,8 +12,8 @@ namespace
     constexpr float gearOuterRadius = 10.0f;
     constexpr float gearRootRadius = 7.4f;
     constexpr float gearHoleRadius = 3.1f;
-    constexpr float toothTipShare = 0.36f;              // of each tooth's pitch, at the tip
-    constexpr float toothRootShare = 0.56f;             // of each tooth's pitch, at the root
+    constexpr float toothTipShare = 0.36f;  // of each tooth's pitch, at the tip
+    constexpr float toothRootShare = 0.56f;  // of each tooth's pitch, at the root
 
     constexpr int viewIconSize = 19;
     constexpr float viewDiscRadius = 9.0f;
@@ -23,7 +23,7 @@ namespace
     constexpr int eyeTileSize = 24;
     constexpr float eyeTileCorner = 4.5f;
     constexpr float eyeHalfWidth = 7.5f;
-    constexpr float eyeLidHeight = 5.0f;                // the lids' opening above and below the middle
+    constexpr float eyeLidHeight = 5.0f;  // the lids' opening above and below the middle
     constexpr float irisRadius = 3.4f;
     constexpr float pupilRadius = 1.5f;
 
@@ -70,8 +70,7 @@ namespace
         fillWithVerticalGradient (g, path, palette::accentBright, palette::accent.darker (0.25f));
         g.setColour (palette::accentDeep);
         g.drawEllipse (disc.reduced (0.5f), 1.0f);
-        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.35f), disc.getY() + 1.0f,
-                                                           juce::Colours::white.withAlpha (0.0f), disc.getCentreY()));
+        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.35f), disc.getY() + 1.0f, juce::Colours::white.withAlpha (0.0f), disc.getCentreY()));
         g.drawEllipse (disc.reduced (1.5f), 1.0f);
     }
 
@@ -97,7 +96,7 @@ namespace
         g.setColour (juce::Colours::white.withAlpha (0.8f));
         g.drawHorizontalLine (1, tile.getX() + eyeTileCorner, tile.getRight() - eyeTileCorner);
     }
-} // namespace
+}  // namespace
 
 juce::Image drawGearIcon()
 {
@@ -157,4 +156,4 @@ juce::Image drawEyeIcon (bool dark)
 
     return image;
 }
-} // namespace artwork
+}  // namespace artwork

@@ -18,4 +18,4 @@ juce::Image drawViewDotIcon();
 
 /** 24 x 24: an eye on a rounded light tile, light grey (off) or dark (on). */
 juce::Image drawEyeIcon (bool dark);
-} // namespace artwork
+}  // namespace artwork

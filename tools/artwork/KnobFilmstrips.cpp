@@ -57,7 +57,7 @@ namespace
     enum class ArcOrigin
     {
         start,  // unipolar: the arc grows from the lower left
-        top     // bipolar: the arc runs from the top towards either side
+        top  // bipolar: the arc runs from the top towards either side
     };
 
     juce::Path circle (float radius)
@@ -70,8 +70,7 @@ namespace
     juce::Path arc (float radius, float fromAngle, float toAngle)
     {
         juce::Path path;
-        path.addCentredArc (centre.x, centre.y, radius, radius, 0.0f,
-                            juce::jmin (fromAngle, toAngle), juce::jmax (fromAngle, toAngle), true);
+        path.addCentredArc (centre.x, centre.y, radius, radius, 0.0f, juce::jmin (fromAngle, toAngle), juce::jmax (fromAngle, toAngle), true);
         return path;
     }
 
@@ -132,8 +131,7 @@ namespace
         g.strokePath (dish, juce::PathStrokeType (0.8f));
 
         // The rim's top edge catches the light.
-        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.28f), centre.y - bodyRadius,
-                                                           juce::Colours::white.withAlpha (0.0f), centre.y));
+        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.28f), centre.y - bodyRadius, juce::Colours::white.withAlpha (0.0f), centre.y));
         g.strokePath (circle (bodyRadius - 0.5f), juce::PathStrokeType (1.0f));
     }
 
@@ -215,8 +213,7 @@ namespace
         shadeDisc (frameImage, centre, metalRadius, brushedMetal);
 
         // The chamfer round the top face: bright above, in shade below.
-        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.7f), centre.y - metalRadius,
-                                                           juce::Colours::black.withAlpha (0.35f), centre.y + metalRadius));
+        g.setGradientFill (juce::ColourGradient::vertical (juce::Colours::white.withAlpha (0.7f), centre.y - metalRadius, juce::Colours::black.withAlpha (0.35f), centre.y + metalRadius));
         g.strokePath (circle (metalRadius - 0.5f * chamferWidth), juce::PathStrokeType (chamferWidth));
         g.setColour (juce::Colours::black.withAlpha (0.55f));
         g.strokePath (circle (metalRadius + 0.25f), juce::PathStrokeType (0.6f));
@@ -261,7 +258,7 @@ namespace
 
         return strip;
     }
-} // namespace
+}  // namespace
 
 float knobAngleForFrame (int frame)
 {
@@ -290,4 +287,4 @@ juce::Image drawBipolarKnobStrip()
 {
     return drawArcKnobStrip (ArcOrigin::top);
 }
-} // namespace artwork
+}  // namespace artwork

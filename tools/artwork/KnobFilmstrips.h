@@ -27,4 +27,4 @@ juce::Image drawUnipolarKnobStrip();
     yellow mark at the top. Draws only inside the inner 60 x 60.
 */
 juce::Image drawBipolarKnobStrip();
-} // namespace artwork
+}  // namespace artwork

@@ -13,8 +13,8 @@ namespace
     constexpr int stripWidth = 27;
     constexpr int stripHeight = 332;
     const auto& wellX = editor::inputWellX;
-    constexpr int captionGap = 3;                       // from a well's bottom to its caption's capitals
-    constexpr float minimumCaptionGap = 3.0f;           // between the captions of a pair
+    constexpr int captionGap = 3;  // from a well's bottom to its caption's capitals
+    constexpr float minimumCaptionGap = 3.0f;  // between the captions of a pair
 
     /** One row of meters: its top edge and the captions of its left and right meter. */
     struct MeterRow
@@ -28,7 +28,7 @@ namespace
         InputLayoutGroup group;
         int meterHeight;
         int rowCount;
-        std::array<MeterRow, 4> rows;                   // bottom to top
+        std::array<MeterRow, 4> rows;  // bottom to top
     };
 
     constexpr std::array<MeterGroup, 5> meterGroups { {
@@ -96,13 +96,13 @@ namespace
         for (auto row = meters.rowCount - 1; row >= 0; --row)
         {
             const auto top = meters.rows[static_cast<size_t> (row)].top;
-            const auto gapEnd = top - 1;                // the row's own upper rim lies on this line
+            const auto gapEnd = top - 1;  // the row's own upper rim lies on this line
 
             for (const auto x : wellX)
                 if (gapEnd > gapStart)
                     g.fillRect (juce::Rectangle<int>::leftTopRightBottom (x - 1, gapStart, x + editor::meterWidth + 1, gapEnd));
 
-            gapStart = top + meters.meterHeight + 1;    // below the row's lit lower rim
+            gapStart = top + meters.meterHeight + 1;  // below the row's lit lower rim
         }
     }
 
@@ -114,9 +114,9 @@ namespace
 
     constexpr int gradientWidth = 10;
     constexpr int gradientHeight = 143;
-    constexpr float letterPitch = 10.0f;               // the output meters stand 10 px apart
+    constexpr float letterPitch = 10.0f;  // the output meters stand 10 px apart
     constexpr float firstLetterCentre = 4.5f;
-} // namespace
+}  // namespace
 
 juce::Image drawInputMeterStrip (InputLayoutGroup group)
 {
@@ -138,8 +138,7 @@ juce::Image drawLevelGradient()
     juce::Graphics g (image);
 
     // Green through the working range, yellow approaching full scale, red above 0 dB.
-    juce::ColourGradient level (palette::levelGreen, 0.0f, static_cast<float> (gradientHeight),
-                                palette::levelRed, 0.0f, 0.0f, false);
+    juce::ColourGradient level (palette::levelGreen, 0.0f, static_cast<float> (gradientHeight), palette::levelRed, 0.0f, 0.0f, false);
     level.addColour (levelAt (-18.0f), palette::levelGreen);
     level.addColour (levelAt (-6.0f), palette::levelYellow);
     level.addColour (levelAt (0.0f), palette::levelRed);
@@ -147,8 +146,7 @@ juce::Image drawLevelGradient()
     g.fillAll();
 
     // A faint sheen down the middle gives the bar some body.
-    juce::ColourGradient sheen (juce::Colours::black.withAlpha (0.18f), 0.0f, 0.0f,
-                                juce::Colours::black.withAlpha (0.18f), static_cast<float> (gradientWidth), 0.0f, false);
+    juce::ColourGradient sheen (juce::Colours::black.withAlpha (0.18f), 0.0f, 0.0f, juce::Colours::black.withAlpha (0.18f), static_cast<float> (gradientWidth), 0.0f, false);
     sheen.addColour (0.5, juce::Colours::white.withAlpha (0.12f));
     g.setGradientFill (sheen);
     g.fillAll();
@@ -165,9 +163,8 @@ juce::Image drawChannelOrderLabel (const juce::String& letters)
     g.setColour (palette::textSecondary);
 
     for (auto index = 0; index < letters.length(); ++index)
-        drawText (g, juce::String::charToString (letters[index]), font,
-                  firstLetterCentre + letterPitch * static_cast<float> (index), area.getHeight(), TextAnchor::centre);
+        drawText (g, juce::String::charToString (letters[index]), font, firstLetterCentre + letterPitch * static_cast<float> (index), area.getHeight(), TextAnchor::centre);
 
     return image;
 }
-} // namespace artwork
+}  // namespace artwork

@@ -28,4 +28,4 @@ juce::Image drawLevelGradient();
 
 /** The 38 x 7 caption under the four output meters, one letter under each. */
 juce::Image drawChannelOrderLabel (const juce::String& letters);
-} // namespace artwork
+}  // namespace artwork

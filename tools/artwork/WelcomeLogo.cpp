@@ -47,8 +47,7 @@ namespace
         fillWithVerticalGradient (g, card, redTop, redBottom);
 
         // Light from above: a broad glow on the upper part, a fine lit edge at the top.
-        g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.16f), redCard.getCentreX(), redCard.getY(),
-                                                 juce::Colours::white.withAlpha (0.0f), redCard.getCentreX(), redCard.getCentreY(), true));
+        g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.16f), redCard.getCentreX(), redCard.getY(), juce::Colours::white.withAlpha (0.0f), redCard.getCentreX(), redCard.getCentreY(), true));
         g.fillPath (card);
         g.setColour (juce::Colours::black.withAlpha (0.25f));
         g.strokePath (card, juce::PathStrokeType (1.0f));
@@ -82,7 +81,7 @@ namespace
             }
         }
     }
-} // namespace
+}  // namespace
 
 juce::Image drawWelcomeLogo()
 {
@@ -97,4 +96,4 @@ juce::Image drawWelcomeLogo()
     drawEmblem (g);
     return image;
 }
-} // namespace artwork
+}  // namespace artwork

@@ -10,4 +10,4 @@ namespace artwork
     band at the bottom, so both areas are left plain.
 */
 juce::Image drawWelcomeLogo();
-} // namespace artwork
+}  // namespace artwork
