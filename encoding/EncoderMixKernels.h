@@ -5,24 +5,18 @@
 // they perform the same IEEE operations in the same order (no fused
 // multiply-adds anywhere).
 
+#include "EncoderMixVariants.h"
 #include "SourceEncoder.h"
 
 #include <cstdint>
 #include <cstring>
 
+#if defined (__AVX__)
+ #include <immintrin.h>
+#endif
+
 namespace velorin
 {
-
-namespace detail
-{
-    /** The mix for processors with only the baseline instruction set. */
-    void mixGainsBaseline (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                           int numEncoders, float* const* outputs, int numSamples) noexcept;
-
-    /** The same mix, built for processors with AVX. */
-    void mixGainsAvx (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                      int numEncoders, float* const* outputs, int numSamples) noexcept;
-} // namespace detail
 
 namespace
 {
@@ -45,6 +39,15 @@ namespace
         std::memcpy (&v, &i, sizeof (v));
         return v;
     }
+
+    // Widening four gains to double precision and back, in one instruction each where the ISA has it.
+   #if defined (__AVX__)
+    Double4 widen (Float4 v) noexcept   { return (Double4) _mm256_cvtps_pd ((__m128) v); }
+    Float4 narrow (Double4 v) noexcept  { return (Float4) _mm256_cvtpd_ps ((__m256d) v); }
+   #else
+    Double4 widen (Float4 v) noexcept   { return __builtin_convertvector (v, Double4); }
+    Float4 narrow (Double4 v) noexcept  { return __builtin_convertvector (v, Float4); }
+   #endif
 
     bool sameBits (Float4 a, Float4 b) noexcept
     {
@@ -75,7 +78,7 @@ namespace
 
         explicit Smoother (Float4 targetGains) noexcept
             : target (targetGains),
-              targetShare (SourceEncoder::smoothingTake * __builtin_convertvector (targetGains, Double4))
+              targetShare (SourceEncoder::smoothingTake * widen (targetGains))
         {
         }
 
@@ -85,8 +88,7 @@ namespace
             const Float4 largest = Float4 {} + std::numeric_limits<float>::max();
             const auto distance = fromBits (bits (applied - target) & absMask);
             const auto glides = (distance > tolerance) & (distance <= largest);
-            const auto blended = __builtin_convertvector (SourceEncoder::smoothingKeep * __builtin_convertvector (applied, Double4) + targetShare,
-                                                          Float4);
+            const auto blended = narrow (SourceEncoder::smoothingKeep * widen (applied) + targetShare);
             return fromBits ((bits (blended) & glides) | (bits (target) & ~glides));
         }
 
@@ -95,7 +97,7 @@ namespace
         */
         Float4 glide (Float4 applied) const noexcept
         {
-            return __builtin_convertvector (SourceEncoder::smoothingKeep * __builtin_convertvector (applied, Double4) + targetShare, Float4);
+            return narrow (SourceEncoder::smoothingKeep * widen (applied) + targetShare);
         }
 
         /** True when, for the next samplesBetweenChecks steps, the blend alone gives
