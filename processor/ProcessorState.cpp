@@ -192,7 +192,10 @@ std::unique_ptr<juce::XmlElement> ProcessorState::unwrapDocument (const void* da
         || ! isNestingWithin (text, length, maxNestingDepth))
         return {};
 
-    return juce::parseXML (juce::String::fromUTF8 (text, static_cast<int> (length)));
+    // Whitespace is content here: a label of spaces must come back as it went.
+    juce::XmlDocument document (juce::String::fromUTF8 (text, static_cast<int> (length)));
+    document.setEmptyTextElementsIgnored (false);
+    return document.getDocumentElement();
 }
 
 void ProcessorState::restore (Processor& processor, const void* data, int sizeInBytes)
