@@ -71,7 +71,7 @@ namespace
         const char* label;
         std::function<juce::AudioPluginFormat*()> create;
         const char* path;
-        const char* versionText;    // as the framework's host decodes the format's version field
+        const char* versionText;    // as the framework's host decodes the format's version field: VST2 carries 120
         bool carriesDefaults;       // VST2 has no notion of a parameter's default value
     };
 
@@ -146,6 +146,6 @@ TEST_P (HostedPlugin, processesABlockBitIdenticallyToTheProcessorInProcess)
 
 INSTANTIATE_TEST_SUITE_P (BuiltBinaries,
                           HostedPlugin,
-                          ::testing::Values (HostedFormat { "VST2", [] { return new juce::VSTPluginFormat(); }, VELORIN_VST2_BINARY, "1.2.0.0", false },
+                          ::testing::Values (HostedFormat { "VST2", [] { return new juce::VSTPluginFormat(); }, VELORIN_VST2_BINARY, "0.1.2.0", false },
                                              HostedFormat { "VST3", [] { return new juce::VST3PluginFormat(); }, VELORIN_VST3_BUNDLE, "1.2.0", true }),
                           [] (const auto& testInfo) { return std::string (testInfo.param.label); });

@@ -1,0 +1,130 @@
+// The VST 2.4 entry points of Velorin.so. The framework's VST wrapper does the
+// work; this thin layer in front of it presents what the framework answers
+// differently: the version numbers, the capability table, and which speaker
+// arrangements are accepted.
+
+#include <plugin/PluginIdentity.h>
+#include <processor/InputLayouts.h>
+
+#include <pluginterfaces/vst2.x/aeffectx.h>
+
+#include <array>
+#include <atomic>
+#include <cstring>
+
+// The framework's own entry, renamed in the build so that these can stand in front of it.
+extern "C" AEffect* velorinFrameworkVstMain (audioMasterCallback host);
+
+namespace
+{
+    struct Capability
+    {
+        const char* query;
+        int answer;
+    };
+
+    // Anything not listed is answered with 0 ("don't know").
+    constexpr std::array<Capability, 10> capabilities {{
+        { "receiveVstEvents",      1 },
+        { "receiveVstMidiEvent",   1 },
+        { "receiveVstMidiEvents",  1 },
+        { "sendVstEvents",        -1 },
+        { "sendVstMidiEvent",     -1 },
+        { "sendVstMidiEvents",    -1 },
+        { "receiveVstTimeInfo",    1 },
+        { "conformsToWindowRules", 1 },
+        { "bypass",                1 },
+        { "openCloseAnyThread",   -1 },
+    }};
+
+    constexpr auto versionNumber = PluginIdentity::vst2VersionNumber (PluginIdentity::versionCode);
+
+    // Every effect shares the framework's one dispatcher function.
+    std::atomic<AEffectDispatcherProc> frameworkDispatcher { nullptr };
+
+    VstIntPtr answerCapability (const void* query) noexcept
+    {
+        if (query == nullptr)
+            return 0;
+
+        for (const auto& capability : capabilities)
+            if (std::strcmp (static_cast<const char*> (query), capability.query) == 0)
+                return capability.answer;
+
+        return 0;
+    }
+
+    bool matchesAConfiguration (const VstSpeakerArrangement* inputs, const VstSpeakerArrangement* outputs) noexcept
+    {
+        return inputs != nullptr && outputs != nullptr
+            && InputLayouts::isSupportedInputCount (inputs->numChannels)
+            && outputs->numChannels == InputLayouts::numOutputChannels;
+    }
+
+    VstSpeakerArrangement withoutSpeakerTypes (const VstSpeakerArrangement& arrangement) noexcept
+    {
+        auto copy = arrangement;
+        copy.type = kSpeakerArrUserDefined;
+        return copy;
+    }
+
+    /** Accepts exactly the arrangements whose channel counts are one of the
+        configurations, whatever speaker types the host names.
+    */
+    VstIntPtr setSpeakerArrangement (AEffect* effect, VstIntPtr value, void* ptr, float opt) noexcept
+    {
+        const auto* inputs = reinterpret_cast<const VstSpeakerArrangement*> (value);
+        const auto* outputs = static_cast<const VstSpeakerArrangement*> (ptr);
+
+        if (! matchesAConfiguration (inputs, outputs))
+            return 0;
+
+        const auto dispatch = frameworkDispatcher.load();
+
+        if (dispatch (effect, effSetSpeakerArrangement, 0, value, ptr, opt) != 0)
+            return 1;
+
+        // Speaker types the framework cannot map: the counts are what the processor needs.
+        auto plainInputs = withoutSpeakerTypes (*inputs);
+        auto plainOutputs = withoutSpeakerTypes (*outputs);
+        return dispatch (effect, effSetSpeakerArrangement, 0, reinterpret_cast<VstIntPtr> (&plainInputs), &plainOutputs, opt) != 0 ? 1 : 0;
+    }
+
+    VstIntPtr dispatch (AEffect* effect, int opcode, int index, VstIntPtr value, void* ptr, float opt)
+    {
+        switch (opcode)
+        {
+            case effGetVendorVersion:       return versionNumber;
+            case effCanDo:                  return answerCapability (ptr);
+            case effSetSpeakerArrangement:  return setSpeakerArrangement (effect, value, ptr, opt);
+            default:                        return frameworkDispatcher.load() (effect, opcode, index, value, ptr, opt);
+        }
+    }
+
+    AEffect* createEffect (audioMasterCallback host)
+    {
+        auto* effect = velorinFrameworkVstMain (host);
+
+        if (effect == nullptr)
+            return nullptr;
+
+        frameworkDispatcher = effect->dispatcher;
+        effect->dispatcher = dispatch;
+        effect->version = versionNumber;
+        return effect;
+    }
+} // namespace
+
+extern "C" __attribute__ ((visibility ("default"))) AEffect* VSTPluginMain (audioMasterCallback host)
+{
+    return createEffect (host);
+}
+
+// Older hosts look for "main"; the name is given at the symbol level because a
+// C++ function cannot be called main.
+extern "C" __attribute__ ((visibility ("default"))) AEffect* velorinLegacyMain (audioMasterCallback host) asm ("main");
+
+extern "C" AEffect* velorinLegacyMain (audioMasterCallback host)
+{
+    return createEffect (host);
+}
