@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 
 namespace
 {
@@ -15,16 +16,50 @@ namespace
     // reach the plug-in shows in the audio.
     constexpr std::array<float, 5> testParameters { 0.62f, 0.41f, 0.12f, 0.8f, 0.85f };
 
-    juce::PluginDescription describe (juce::AudioPluginFormat& format, const juce::String& path)
+    juce::PluginDescription describe (juce::AudioPluginFormat& format, const juce::String& fileOrIdentifier)
     {
         juce::OwnedArray<juce::PluginDescription> found;
-        format.findAllTypesForFile (found, path);
+        format.findAllTypesForFile (found, fileOrIdentifier);
         return found.isEmpty() ? juce::PluginDescription() : *found.getFirst();
+    }
+
+    /** LV2 hosts find plug-ins by URI among the bundles on their search path. */
+    juce::PluginDescription describeLv2 (juce::AudioPluginFormat& format)
+    {
+        const auto bundle = juce::File (VELORIN_LV2_BUNDLE);
+        format.searchPathsForPlugins (juce::FileSearchPath (bundle.getParentDirectory().getFullPathName()), false, false);
+        return describe (format, JucePlugin_LV2URI);
     }
 
     /** Eight channels of noise processed with the test parameters, the first
         block after prepare, as any host runs it.
     */
+    /** Where the plug-in's own six parameters start: LV2 hosts put their bypass switch first. */
+    int firstOwnParameter (juce::AudioProcessor& processor)
+    {
+        const auto& parameters = processor.getParameters();
+
+        for (auto i = 0; i < parameters.size(); ++i)
+            if (parameters[i]->getName (64) == "Azimuth")
+                return i;
+
+        return 0;
+    }
+
+    /** The hosted parameter with the processor's name for an index. */
+    juce::AudioProcessorParameter* hostedParameter (juce::AudioProcessor& processor, int index)
+    {
+        JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
+        const auto name = VevazovAzudAudioProcessor (juce::PluginHostType::UnknownHost).getParameterName (index);
+        JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+
+        for (auto* parameter : processor.getParameters())
+            if (parameter->getName (64) == name)
+                return parameter;
+
+        return nullptr;
+    }
+
     JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
 
     /** The host's way of setting a parameter: the wrapper's parameter objects for a
@@ -32,14 +67,12 @@ namespace
     */
     void setTestParameters (juce::AudioProcessor& processor)
     {
-        const auto& hostedParameters = processor.getParameters();
-
         for (size_t i = 0; i < testParameters.size(); ++i)
         {
-            if (hostedParameters.isEmpty())
+            if (processor.getParameters().isEmpty())
                 processor.setParameter (static_cast<int> (i), testParameters[i]);
             else
-                hostedParameters[static_cast<int> (i)]->setValue (testParameters[i]);
+                hostedParameter (processor, static_cast<int> (i))->setValue (testParameters[i]);
         }
     }
 
@@ -70,9 +103,15 @@ namespace
     {
         const char* label;
         std::function<juce::AudioPluginFormat*()> create;
-        const char* path;
-        const char* versionText;    // as the framework's host decodes the format's version field: VST2 carries 120
-        bool carriesDefaults;       // VST2 has no notion of a parameter's default value
+        std::function<juce::PluginDescription (juce::AudioPluginFormat&)> find;
+        const char* versionText;            // as the framework's host decodes the format's version field
+                                            // (VST2 carries 120); null where it reads none
+        bool carriesDefaults;               // VST2 has no notion of a parameter's default value
+        int numParameters;                  // VST3 and LV2 add the host's own bypass switch
+        bool keepsIndexOrder;
+        std::vector<int> inputCounts;       // empty where this host cannot ask: LV2 has one fixed set
+                                            // of ports, and the framework's VST2 host only compares
+                                            // counts with the largest (the bare VST2 host test asks)
     };
 
     void PrintTo (const HostedFormat& format, std::ostream* stream)
@@ -86,10 +125,10 @@ namespace
         void SetUp() override
         {
             format.reset (GetParam().create());
-            description = describe (*format, GetParam().path);
+            description = GetParam().find (*format);
             juce::String error;
             plugin = format->createInstanceFromDescription (description, sampleRate, blockSize, error);
-            ASSERT_NE (plugin, nullptr) << "cannot load " << GetParam().path;
+            ASSERT_NE (plugin, nullptr) << "cannot load the " << GetParam().label << " plug-in: " << error;
         }
 
         void TearDown() override
@@ -108,7 +147,10 @@ TEST_P (HostedPlugin, presentsTheProductsIdentity)
     EXPECT_EQ (plugin->getName(), "Velorin");
     EXPECT_EQ (description.name, "Velorin");
     EXPECT_EQ (description.manufacturerName, "Korvanne");
-    EXPECT_EQ (description.version, GetParam().versionText);
+    if (GetParam().versionText != nullptr)
+    {
+        EXPECT_EQ (description.version, juce::String (GetParam().versionText));
+    }
     EXPECT_FALSE (description.isInstrument);
 }
 
@@ -116,18 +158,22 @@ TEST_P (HostedPlugin, exposesTheSixParametersByName)
 {
     const auto& parameters = plugin->getParameters();
     const char* names[] = { "Azimuth", "Elevation", "Distance", "Width", "Gain", "showOnOrbelScene" };
-
-    // VST3 hosts also see the wrapper's own bypass switch after the six.
-    ASSERT_GE (parameters.size(), 6);
-    EXPECT_LE (parameters.size(), 7);
+    ASSERT_EQ (parameters.size(), GetParam().numParameters);
 
     for (auto i = 0; i < 6; ++i)
     {
-        EXPECT_EQ (parameters[i]->getName (64), names[i]);
+        const auto found = std::find_if (parameters.begin(), parameters.end(), [&] (auto* p) { return p->getName (64) == names[i]; });
+        ASSERT_NE (found, parameters.end()) << names[i];
+
+        // VST2 and VST3 hosts address parameters by index; LV2 hosts by identifier.
+        if (GetParam().keepsIndexOrder)
+        {
+            EXPECT_EQ (static_cast<int> (found - parameters.begin()), firstOwnParameter (*plugin) + i) << names[i];
+        }
 
         if (GetParam().carriesDefaults)
         {
-            EXPECT_FLOAT_EQ (parameters[i]->getDefaultValue(), Processor (juce::PluginHostType::UnknownHost).getParameterDefaultValue (i));
+            EXPECT_FLOAT_EQ ((*found)->getDefaultValue(), Processor (juce::PluginHostType::UnknownHost).getParameterDefaultValue (i)) << names[i];
         }
     }
 }
@@ -144,8 +190,69 @@ TEST_P (HostedPlugin, processesABlockBitIdenticallyToTheProcessorInProcess)
     EXPECT_GT (expected.getMagnitude (0, 0, blockSize), 0.01f);
 }
 
+TEST_P (HostedPlugin, parametersHaveDistinctIdentifiers)
+{
+    std::set<juce::String> identifiers;
+
+    for (auto* parameter : plugin->getParameters())
+        if (auto* withId = dynamic_cast<juce::HostedAudioProcessorParameter*> (parameter))
+            identifiers.insert (withId->getParameterID());
+
+    EXPECT_EQ (identifiers.size(), static_cast<size_t> (plugin->getParameters().size()));
+}
+
+TEST_P (HostedPlugin, offersEachInputCountOfTheLayoutsIntoFourOutputs)
+{
+    const auto layoutOf = [] (int ins, int outs)
+    {
+        juce::AudioProcessor::BusesLayout layout;
+        layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (ins));
+        layout.outputBuses.add (juce::AudioChannelSet::canonicalChannelSet (outs));
+        return layout;
+    };
+
+    const auto& offered = GetParam().inputCounts;
+
+    if (! offered.empty())
+    {
+        for (auto ins = 1; ins <= 8; ++ins)
+        {
+            const auto expected = std::find (offered.begin(), offered.end(), ins) != offered.end();
+            EXPECT_EQ (plugin->checkBusesLayoutSupported (layoutOf (ins, 4)), expected) << ins << " inputs";
+        }
+
+        EXPECT_FALSE (plugin->checkBusesLayoutSupported (layoutOf (offered.back(), 2)));
+    }
+
+    EXPECT_EQ (plugin->getTotalNumInputChannels(), 8);
+    EXPECT_EQ (plugin->getTotalNumOutputChannels(), 4);
+    EXPECT_TRUE (plugin->acceptsMidi());
+    EXPECT_FALSE (plugin->producesMidi());
+}
+
+// The framework's LV2 host reads no version; the bundle carries it for other hosts.
+TEST (Lv2Bundle, describesVersionMakerAndEveryParameterByName)
+{
+    const auto description = juce::File (VELORIN_LV2_BUNDLE).getChildFile ("dsp.ttl").loadFileAsString();
+
+    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "lv2:minorVersion 2", "lv2:microVersion 0",
+                                  "doap:revision \"1.2.0\"", "plug:Azimuth", "plug:Elevation", "plug:Distance", "plug:Width",
+                                  "plug:Gain", "plug:showOnOrbelScene", "rdfs:label \"showOnOrbelScene\"" })
+        EXPECT_TRUE (description.contains (expected)) << expected;
+}
+
 INSTANTIATE_TEST_SUITE_P (BuiltBinaries,
                           HostedPlugin,
-                          ::testing::Values (HostedFormat { "VST2", [] { return new juce::VSTPluginFormat(); }, VELORIN_VST2_BINARY, "0.1.2.0", false },
-                                             HostedFormat { "VST3", [] { return new juce::VST3PluginFormat(); }, VELORIN_VST3_BUNDLE, "1.2.0", true }),
+                          ::testing::Values (HostedFormat { "VST2",
+                                                            [] { return new juce::VSTPluginFormat(); },
+                                                            [] (auto& format) { return describe (format, VELORIN_VST2_BINARY); },
+                                                            "0.1.2.0", false, 6, true, {} },
+                                             HostedFormat { "VST3",
+                                                            [] { return new juce::VST3PluginFormat(); },
+                                                            [] (auto& format) { return describe (format, VELORIN_VST3_BUNDLE); },
+                                                            "1.2.0", true, 7, true, { 1, 2, 4, 6, 8 } },
+                                             HostedFormat { "LV2",
+                                                            [] { return new juce::LV2PluginFormat(); },
+                                                            describeLv2,
+                                                            nullptr, true, 7, false, {} }),
                           [] (const auto& testInfo) { return std::string (testInfo.param.label); });
