@@ -12,7 +12,7 @@ packages=(
     libgl-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth x11-utils fonts-dejavu-core
     # embedded font
     fonts-roboto-unhinted
     # sanitizers and fuzzing

@@ -156,6 +156,52 @@ TEST_F (Renderer, readsMultichannelInputAndChoosesTheLayoutAsAHostWould)
     EXPECT_EQ (reader->numChannels, 4u);
 }
 
+TEST_F (Renderer, spreadsA51BedSoThatEachChannelLandsAtItsLayoutDirection)
+{
+    // Each channel of the bed plays alone in its own half second, after a settling lead-in.
+    constexpr int window = 24000, leadIn = 24000;
+    const auto input = directory.getChildFile ("bed-5.1.wav");
+    {
+        juce::Random random (9);
+        juce::AudioBuffer<float> bed (6, leadIn + 6 * window);
+        bed.clear();
+
+        for (auto channel = 0; channel < 6; ++channel)
+            for (auto i = 0; i < window; ++i)
+                bed.setSample (channel, leadIn + channel * window + i, random.nextFloat() - 0.5f);
+
+        juce::WavAudioFormat wav;
+        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (input.createOutputStream().release(), 48000.0, 6, 32, {}, 0));
+        writer->writeFromAudioSampleBuffer (bed, 0, bed.getNumSamples());
+    }
+
+    const auto output = directory.getChildFile ("bed-bformat.wav");
+    const auto result = runRenderer ({ "--input", input.getFullPathName(), "--width", "100", "--azimuth", "20",
+                                       "--output", output.getFullPathName() });
+    ASSERT_EQ (result.exitCode, 0) << result.output;
+    EXPECT_TRUE (result.output.contains ("5.1 - L R C Lfe Ls Rs"));
+
+    const auto encoded = readAll (*openWav (output));
+    const float offsets[] = { -30.0f, 30.0f, 0.0f, 0.0f, -120.0f, 120.0f };  // L R C Lfe Ls Rs, clockwise
+
+    for (auto channel = 0; channel < 6; ++channel)
+    {
+        // ambiX: W Y Z X. The direction is read from each component's correlation with W.
+        double x = 0.0, y = 0.0, z = 0.0;
+        for (auto i = leadIn + channel * window; i < leadIn + (channel + 1) * window; ++i)
+        {
+            const auto w = static_cast<double> (encoded.getSample (0, i));
+            y += w * static_cast<double> (encoded.getSample (1, i));
+            z += w * static_cast<double> (encoded.getSample (2, i));
+            x += w * static_cast<double> (encoded.getSample (3, i));
+        }
+
+        const auto clockwiseDegrees = -juce::radiansToDegrees (std::atan2 (y, x));
+        EXPECT_NEAR (std::remainder (clockwiseDegrees - (20.0 + static_cast<double> (offsets[channel])), 360.0), 0.0, 0.05) << "channel " << channel;
+        EXPECT_NEAR (z / std::hypot (x, y), 0.0, 1.0e-4) << "channel " << channel;
+    }
+}
+
 TEST_F (Renderer, helpListsEveryOption)
 {
     const auto result = runRenderer ({ "--help" });
