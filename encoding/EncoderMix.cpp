@@ -2,17 +2,13 @@
 
 #include "EncoderMixKernels.h"
 
-namespace velorin
+namespace EncoderMixVariants
 {
-
-namespace detail
-{
-    void mixGainsBaseline (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                           int numEncoders, float* const* outputs, int numSamples) noexcept
+    void mixGainsBaseline (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept
     {
         mixGains (targets, gains, inputs, numEncoders, outputs, numSamples);
     }
-} // namespace detail
+} // namespace EncoderMixVariants
 
 namespace
 {
@@ -20,12 +16,12 @@ namespace
 
     GainMixer chooseMixer() noexcept
     {
-       #if defined (__x86_64__) || defined (__i386__)
+#if defined(__x86_64__) || defined(__i386__)
         if (__builtin_cpu_supports ("avx"))
-            return detail::mixGainsAvx;
-       #endif
+            return EncoderMixVariants::mixGainsAvx;
+#endif
 
-        return detail::mixGainsBaseline;
+        return EncoderMixVariants::mixGainsBaseline;
     }
 } // namespace
 
@@ -51,5 +47,3 @@ void encodeMix (SourceEncoder* const* encoders, const float* const* inputs, int 
     for (auto e = 0; e < numEncoders; ++e)
         encoders[e]->appliedGain = gains[e];
 }
-
-} // namespace velorin

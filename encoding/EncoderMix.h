@@ -2,9 +2,6 @@
 
 #include "SourceEncoder.h"
 
-namespace velorin
-{
-
 /** Runs several encoders over one block into the same four output channels: the
     first writes them, each later one adds to them, in index order.
 
@@ -21,5 +18,3 @@ void encodeMix (SourceEncoder* const* encoders,
                 int numEncoders,
                 float* const* outputs,
                 int numSamples) noexcept;
-
-} // namespace velorin

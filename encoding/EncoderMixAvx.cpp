@@ -2,13 +2,12 @@
 
 #include "EncoderMixKernels.h"
 
-namespace velorin::detail
+namespace EncoderMixVariants
 {
 
-void mixGainsAvx (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                  int numEncoders, float* const* outputs, int numSamples) noexcept
-{
-    mixGains (targets, gains, inputs, numEncoders, outputs, numSamples);
-}
+    void mixGainsAvx (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept
+    {
+        mixGains (targets, gains, inputs, numEncoders, outputs, numSamples);
+    }
 
-} // namespace velorin::detail
+} // namespace EncoderMixVariants

@@ -11,12 +11,9 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined (__AVX__)
- #include <immintrin.h>
+#if defined(__AVX__)
+    #include <immintrin.h>
 #endif
-
-namespace velorin
-{
 
 namespace
 {
@@ -41,13 +38,19 @@ namespace
     }
 
     // Widening four gains to double precision and back, in one instruction each where the ISA has it.
-   #if defined (__AVX__)
-    Double4 widen (Float4 v) noexcept   { return (Double4) _mm256_cvtps_pd ((__m128) v); }
-    Float4 narrow (Double4 v) noexcept  { return (Float4) _mm256_cvtpd_ps ((__m256d) v); }
-   #else
-    Double4 widen (Float4 v) noexcept   { return __builtin_convertvector (v, Double4); }
-    Float4 narrow (Double4 v) noexcept  { return __builtin_convertvector (v, Float4); }
-   #endif
+#if defined(__AVX__)
+    Double4 widen (Float4 v) noexcept
+    {
+        return (Double4) _mm256_cvtps_pd ((__m128) v);
+    }
+    Float4 narrow (Double4 v) noexcept { return (Float4) _mm256_cvtpd_ps ((__m256d) v); }
+#else
+    Double4 widen (Float4 v) noexcept
+    {
+        return __builtin_convertvector(v, Double4);
+    }
+    Float4 narrow (Double4 v) noexcept { return __builtin_convertvector(v, Float4); }
+#endif
 
     bool sameBits (Float4 a, Float4 b) noexcept
     {
@@ -253,12 +256,18 @@ namespace
 
     constexpr Mixer mixers[maxEncoders + 1] = {
         nullptr,
-        mix<1>, mix<2>, mix<3>, mix<4>, mix<5>, mix<6>, mix<7>, mix<8>,
+        mix<1>,
+        mix<2>,
+        mix<3>,
+        mix<4>,
+        mix<5>,
+        mix<6>,
+        mix<7>,
+        mix<8>,
     };
 
     /** The whole mix on plain gain arrays; numEncoders is 1 to 8. */
-    void mixGains (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                   int numEncoders, float* const* outputs, int numSamples) noexcept
+    void mixGains (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept
     {
         Smoother smoothers[maxEncoders];
         Float4 applied[maxEncoders];
@@ -271,11 +280,9 @@ namespace
             std::memcpy (&applied[e], gains[e].data(), sizeof (applied[e]));
         }
 
-        mixers[numEncoders] (smoothers, applied, inputs, outputs, numSamples);
+        mixers[numEncoders](smoothers, applied, inputs, outputs, numSamples);
 
         for (auto e = 0; e < numEncoders; ++e)
             std::memcpy (gains[e].data(), &applied[e], sizeof (applied[e]));
     }
 } // namespace
-
-} // namespace velorin

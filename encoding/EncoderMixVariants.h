@@ -2,20 +2,13 @@
 
 #include <array>
 
-namespace velorin
-{
-
 // The two builds of the mix that encodeMix chooses between at run time. They are
 // declared apart so that tests can hold one against the other.
-namespace detail
+namespace EncoderMixVariants
 {
     /** The mix for processors with only the baseline instruction set. */
-    void mixGainsBaseline (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                           int numEncoders, float* const* outputs, int numSamples) noexcept;
+    void mixGainsBaseline (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept;
 
     /** The same mix, built for processors with AVX. */
-    void mixGainsAvx (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs,
-                      int numEncoders, float* const* outputs, int numSamples) noexcept;
-} // namespace detail
-
-} // namespace velorin
+    void mixGainsAvx (const std::array<float, 4>* targets, std::array<float, 4>* gains, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept;
+} // namespace EncoderMixVariants

@@ -2,9 +2,6 @@
 
 #include <atomic>
 
-namespace velorin
-{
-
 /** A value shared between the audio thread and the threads that set parameters.
 
     It is read and written whole, with relaxed ordering: no two such values are
@@ -36,5 +33,3 @@ private:
 
     std::atomic<Type> value {};
 };
-
-} // namespace velorin

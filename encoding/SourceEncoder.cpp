@@ -2,9 +2,6 @@
 
 #include <cstring>
 
-namespace velorin
-{
-
 namespace
 {
     constexpr float twoPi = 6.2831855f;
@@ -23,7 +20,7 @@ namespace
         const auto rawGain = scaled < 1.0f ? 1.0f : 1.0f / std::pow (scaled, exponent);
         return static_cast<float> (static_cast<double> (rawGain) * distanceGainFactor);
     }
-}
+} // namespace
 
 SourceEncoder::SourceEncoder() noexcept
     : distance (1.0f),
@@ -107,7 +104,7 @@ float SourceEncoder::componentGain (int component) const noexcept
     {
         case componentX: return gainX;
         case componentY: return gainY;
-        default:         return gainZ;
+        default: return gainZ;
     }
 }
 
@@ -172,5 +169,3 @@ void SourceEncoder::encode (const float* input, float* const* outputs, int numSa
         }
     }
 }
-
-} // namespace velorin

@@ -6,14 +6,11 @@
 #include <cmath>
 #include <limits>
 
-namespace velorin
-{
-
 /** The two B-format output conventions. */
 enum class OutputConvention
 {
-    fuma = 0,  // W X Y Z, W at -3 dB
-    ambiX = 1  // W Y Z X (ACN order), SN3D: W at unity
+    fuma = 0, // W X Y Z, W at -3 dB
+    ambiX = 1 // W Y Z X (ACN order), SN3D: W at unity
 };
 
 /** First-order ambisonic encoder of one mono channel.
@@ -69,14 +66,14 @@ public:
     /** True once every applied gain sits exactly on its target. */
     bool isSettled() const noexcept;
 
-    float getDistance() const noexcept          { return distance; }
-    float getDistanceExponent() const noexcept  { return distanceExponent; }
-    float getDistanceGain() const noexcept      { return distanceGain; }
-    float getWScale() const noexcept            { return wScale; }
-    float getGainW() const noexcept             { return gainW; }
-    float getGainX() const noexcept             { return gainX; }
-    float getGainY() const noexcept             { return gainY; }
-    float getGainZ() const noexcept             { return gainZ; }
+    float getDistance() const noexcept { return distance; }
+    float getDistanceExponent() const noexcept { return distanceExponent; }
+    float getDistanceGain() const noexcept { return distanceGain; }
+    float getWScale() const noexcept { return wScale; }
+    float getGainW() const noexcept { return gainW; }
+    float getGainX() const noexcept { return gainX; }
+    float getGainY() const noexcept { return gainY; }
+    float getGainZ() const noexcept { return gainZ; }
 
     /** The float nearest 1/sqrt(2): FuMa keeps W at -3 dB. */
     static constexpr float fumaWScale = 0.70710677f;
@@ -140,5 +137,3 @@ inline float smoothGainTowards (float applied, float target) noexcept
 
     return target;
 }
-
-} // namespace velorin

@@ -1,8 +1,5 @@
 #include "SpreadingLaws.h"
 
-namespace velorin
-{
-
 namespace
 {
     constexpr float degreesPerTurn = 360.0f;
@@ -13,7 +10,7 @@ namespace
     constexpr float liftSlope = 4.0f;
 
     constexpr float choicesPerUnitExponent = 3.0f;
-}
+} // namespace
 
 float channelAzimuthTurns (float azimuth, float width, float offsetDegrees) noexcept
 {
@@ -36,5 +33,3 @@ float distanceExponentForChoice (int choice) noexcept
 {
     return static_cast<float> (choice) / choicesPerUnitExponent;
 }
-
-} // namespace velorin

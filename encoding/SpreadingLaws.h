@@ -1,8 +1,5 @@
 #pragma once
 
-namespace velorin
-{
-
 /** The laws that turn normalised Azimuth, Elevation, Distance and Width into
     encoder settings.
 
@@ -31,5 +28,3 @@ float minimumElevationForDistance (float distance) noexcept;
     2 dB of fall per doubling of distance; choice 3 is the inverse-distance law.
 */
 float distanceExponentForChoice (int choice) noexcept;
-
-} // namespace velorin

@@ -15,9 +15,9 @@ namespace PluginIdentity
     constexpr std::uint32_t fourCharCode (const char (&code)[5]) noexcept
     {
         return (static_cast<std::uint32_t> (static_cast<unsigned char> (code[0])) << 24)
-             | (static_cast<std::uint32_t> (static_cast<unsigned char> (code[1])) << 16)
-             | (static_cast<std::uint32_t> (static_cast<unsigned char> (code[2])) << 8)
-             |  static_cast<std::uint32_t> (static_cast<unsigned char> (code[3]));
+               | (static_cast<std::uint32_t> (static_cast<unsigned char> (code[1])) << 16)
+               | (static_cast<std::uint32_t> (static_cast<unsigned char> (code[2])) << 8)
+               | static_cast<std::uint32_t> (static_cast<unsigned char> (code[3]));
     }
 
     constexpr std::uint32_t makerCode = fourCharCode ("KoRv");

@@ -26,6 +26,7 @@ namespace InputLayouts
         std::array<float, maxChannels> channelAzimuthOffsets;
     };
 
+    // clang-format off
     //  name                               panel  reads  drives  offsets in slot order
     constexpr std::array<Layout, numLayouts> layouts {{
         { "Mono",                           1,    1,     2,      { -90.0f, 90.0f } },
@@ -45,6 +46,7 @@ namespace InputLayouts
         { "8.0 - L R Ls Rs C Cs Sl Sr",     15,   8,     8,      { -45.0f, 45.0f, -135.0f, 135.0f, 0.0f, 180.0f, -90.0f, 90.0f } },
         { "8.0 - L R C Cs Ls Rs Sl Sr",     16,   8,     8,      { -45.0f, 45.0f, 0.0f, 180.0f, -135.0f, 135.0f, -90.0f, 90.0f } },
     }};
+    // clang-format on
 
     /** The layout of an id; any id outside 0-15 reads as "Mono". */
     constexpr const Layout& layoutFor (int id) noexcept
@@ -69,10 +71,12 @@ namespace InputLayouts
         const char* channelOrder;
     };
 
+    // clang-format off
     constexpr std::array<Convention, 2> outputConventions {{
         { "FuMa",  1, "W X Y Z" },
         { "ambiX", 2, "W Y Z X" },
     }};
+    // clang-format on
 
     /** The host families whose channel formats change the layout a host gets. */
     enum class HostFamily
@@ -90,6 +94,7 @@ namespace InputLayouts
         int other;
     };
 
+    // clang-format off
     //  host inputs   Pro Tools   Logic   any other host
     constexpr std::array<HostChoice, 5> hostChoices {{
         { 1,            0,          0,      0 },
@@ -98,6 +103,7 @@ namespace InputLayouts
         { 6,            5,          7,      4 },
         { 8,            9,          11,     1 },
     }};
+    // clang-format on
 
     /** The layout a host of the given family gets for its number of input channels;
         any count without a row gets "Mono".
@@ -107,7 +113,7 @@ namespace InputLayouts
         for (const auto& row : hostChoices)
             if (row.numHostInputs == numHostInputs)
                 return family == HostFamily::proTools ? row.proTools
-                     : family == HostFamily::logic    ? row.logic
+                       : family == HostFamily::logic  ? row.logic
                                                       : row.other;
 
         return monoLayout;

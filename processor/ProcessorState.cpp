@@ -12,10 +12,24 @@ namespace
 
     enum class Key
     {
-        gain, azi, ele, dist, width,
-        idxGUI, idxOutputConfig, idxDistAttenuationFactor,
-        windowX, windowY, windowWidth, windowHeight, windowIsVisible, windowShowAllLabels,
-        widgetColour, widgetIsVisible, widgetLabel, inputConfigID
+        gain,
+        azi,
+        ele,
+        dist,
+        width,
+        idxGUI,
+        idxOutputConfig,
+        idxDistAttenuationFactor,
+        windowX,
+        windowY,
+        windowWidth,
+        windowHeight,
+        windowIsVisible,
+        windowShowAllLabels,
+        widgetColour,
+        widgetIsVisible,
+        widgetLabel,
+        inputConfigID
     };
 
     struct KeyName
@@ -24,6 +38,7 @@ namespace
         const char* name;
     };
 
+    // clang-format off
     // Save order, and the order in which restore matches names.
     constexpr std::array<KeyName, 18> keys {{
         { Key::gain,                     "Gain" },
@@ -45,33 +60,36 @@ namespace
         { Key::widgetLabel,              "widgetLabel" },
         { Key::inputConfigID,            "inputConfigID" },
     }};
+    // clang-format on
 
     juce::String textOf (Processor& processor, Key key)
     {
         const auto& scene = getSceneSettings();
-        const auto real = [&] (int index) { return TextForms::shortDecimal (processor.getParameter (index)); };
-        const auto flag = [] (bool value) { return juce::String (value ? 1 : 0); };
+        const auto real = [&] (int index)
+        { return TextForms::shortDecimal (processor.getParameter (index)); };
+        const auto flag = [] (bool value)
+        { return juce::String (value ? 1 : 0); };
 
         switch (key)
         {
-            case Key::gain:                     return real (Processor::gainIndex);
-            case Key::azi:                      return real (Processor::azimuthIndex);
-            case Key::ele:                      return real (Processor::elevationIndex);
-            case Key::dist:                     return real (Processor::distanceIndex);
-            case Key::width:                    return real (Processor::widthIndex);
-            case Key::idxGUI:                   return juce::String (processor.getIdxGUI());
-            case Key::idxOutputConfig:          return juce::String (processor.getIdxOutputConfig());
+            case Key::gain: return real (Processor::gainIndex);
+            case Key::azi: return real (Processor::azimuthIndex);
+            case Key::ele: return real (Processor::elevationIndex);
+            case Key::dist: return real (Processor::distanceIndex);
+            case Key::width: return real (Processor::widthIndex);
+            case Key::idxGUI: return juce::String (processor.getIdxGUI());
+            case Key::idxOutputConfig: return juce::String (processor.getIdxOutputConfig());
             case Key::idxDistAttenuationFactor: return juce::String (processor.getIdxDistAttenuationFactor());
-            case Key::windowX:                  return juce::String (scene.transparentWindowX);
-            case Key::windowY:                  return juce::String (scene.transparentWindowY);
-            case Key::windowWidth:              return juce::String (scene.transparentWindowWidth);
-            case Key::windowHeight:             return juce::String (scene.transparentWindowHeight);
-            case Key::windowIsVisible:          return flag (scene.transparentWindowIsVisible);
-            case Key::windowShowAllLabels:      return flag (scene.transparentWindowShowAllWidgetLabels);
-            case Key::widgetColour:             return TextForms::hexColour (processor.getWidgetColour().getARGB());
-            case Key::widgetIsVisible:          return flag (processor.getWidgetIsVisible());
-            case Key::widgetLabel:              return processor.getWidgetLabel();
-            case Key::inputConfigID:            return juce::String (processor.getInputConfigID());
+            case Key::windowX: return juce::String (scene.transparentWindowX);
+            case Key::windowY: return juce::String (scene.transparentWindowY);
+            case Key::windowWidth: return juce::String (scene.transparentWindowWidth);
+            case Key::windowHeight: return juce::String (scene.transparentWindowHeight);
+            case Key::windowIsVisible: return flag (scene.transparentWindowIsVisible);
+            case Key::windowShowAllLabels: return flag (scene.transparentWindowShowAllWidgetLabels);
+            case Key::widgetColour: return TextForms::hexColour (processor.getWidgetColour().getARGB());
+            case Key::widgetIsVisible: return flag (processor.getWidgetIsVisible());
+            case Key::widgetLabel: return processor.getWidgetLabel();
+            case Key::inputConfigID: return juce::String (processor.getInputConfigID());
         }
 
         return {};
@@ -83,7 +101,8 @@ namespace
 
         for (; *b != 0; ++p, ++b)
         {
-            const auto lower = [] (juce::juce_wchar c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+            const auto lower = [] (juce::juce_wchar c)
+            { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
 
             if (p.isEmpty() || lower (*p) != lower (static_cast<juce::juce_wchar> (*b)))
                 return false;
@@ -214,9 +233,7 @@ void ProcessorState::restore (Processor& processor, const void* data, int sizeIn
 void ProcessorState::applyElement (Processor& processor, const juce::String& name, const juce::String& text)
 {
     const auto match = std::find_if (keys.begin(), keys.end(), [&] (const KeyName& entry)
-    {
-        return namesMatchIgnoringAsciiCase (name, entry.name);
-    });
+                                     { return namesMatchIgnoringAsciiCase (name, entry.name); });
 
     if (match == keys.end())
         return;
@@ -229,17 +246,17 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
 
     switch (match->key)
     {
-        case Key::gain:                     processor.setParameter (Processor::gainIndex, value); break;
-        case Key::azi:                      processor.setParameter (Processor::azimuthIndex, value); break;
-        case Key::ele:                      processor.setParameter (Processor::elevationIndex, value); break;
-        case Key::dist:                     processor.setParameter (Processor::distanceIndex, value); break;
-        case Key::width:                    processor.setParameter (Processor::widthIndex, value); break;
-        case Key::idxGUI:                   processor.setIdxGUI (whole); break;
-        case Key::idxOutputConfig:          processor.setOutputConfig (whole); break;
+        case Key::gain: processor.setParameter (Processor::gainIndex, value); break;
+        case Key::azi: processor.setParameter (Processor::azimuthIndex, value); break;
+        case Key::ele: processor.setParameter (Processor::elevationIndex, value); break;
+        case Key::dist: processor.setParameter (Processor::distanceIndex, value); break;
+        case Key::width: processor.setParameter (Processor::widthIndex, value); break;
+        case Key::idxGUI: processor.setIdxGUI (whole); break;
+        case Key::idxOutputConfig: processor.setOutputConfig (whole); break;
         case Key::idxDistAttenuationFactor: processor.setDistAttenuationFactor (whole); break;
-        case Key::windowX:                  scene.transparentWindowX = whole; break;
-        case Key::windowY:                  scene.transparentWindowY = whole; break;
-        case Key::windowWidth:              scene.transparentWindowWidth = whole; break;
+        case Key::windowX: scene.transparentWindowX = whole; break;
+        case Key::windowY: scene.transparentWindowY = whole; break;
+        case Key::windowWidth: scene.transparentWindowWidth = whole; break;
 
         case Key::windowHeight:
             scene.transparentWindowHeight = whole;
@@ -257,10 +274,10 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
 
             break;
 
-        case Key::windowShowAllLabels:      scene.transparentWindowShowAllWidgetLabels = TextForms::leadingInteger (text) != 0; break;
-        case Key::widgetColour:             processor.setWidgetColour (juce::Colour (TextForms::scanHexDigits (text))); break;
-        case Key::widgetIsVisible:          processor.setParameter (Processor::showOnSceneIndex, value); break;
-        case Key::widgetLabel:              processor.widgetLabel = text; break;
-        case Key::inputConfigID:            processor.restoreInputConfig (whole); break;
+        case Key::windowShowAllLabels: scene.transparentWindowShowAllWidgetLabels = TextForms::leadingInteger (text) != 0; break;
+        case Key::widgetColour: processor.setWidgetColour (juce::Colour (TextForms::scanHexDigits (text))); break;
+        case Key::widgetIsVisible: processor.setParameter (Processor::showOnSceneIndex, value); break;
+        case Key::widgetLabel: processor.widgetLabel = text; break;
+        case Key::inputConfigID: processor.restoreInputConfig (whole); break;
     }
 }

@@ -8,7 +8,6 @@
 #include <encoding/EncoderMix.h>
 #include <encoding/SpreadingLaws.h>
 
-
 namespace
 {
     struct ParameterInfo
@@ -19,6 +18,7 @@ namespace
 
     // The index order is fixed: the saved state, the scene and the editor address
     // parameters by index, and hosts store automation by it.
+    // clang-format off
     constexpr std::array<ParameterInfo, VevazovAzudAudioProcessor::numParameters> parameterTable {{
         { "Azimuth",          0.5f  },  // (v - 0.5) x 360 degrees, clockwise
         { "Elevation",        0.5f  },  // (v - 0.5) x 180 degrees, up
@@ -27,6 +27,7 @@ namespace
         { "Gain",             0.9f  },  // 100 v - 90 dB
         { "showOnOrbelScene", 1.0f  },  // shown in the scene at 0.5 and above
     }};
+    // clang-format on
 
     constexpr const char* programName = "Default";
 
@@ -101,7 +102,7 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::Host
     smoothedOutputGain = 1.0f;
     idxGUI = 0;
 
-    setOutputConfig (static_cast<int> (velorin::OutputConvention::ambiX));
+    setOutputConfig (static_cast<int> (OutputConvention::ambiX));
 
     idxDistAttenuationFactor = -1;
     setDistAttenuationFactor (0);
@@ -161,9 +162,9 @@ void VevazovAzudAudioProcessor::processBlockBypassed (juce::AudioBuffer<float>& 
 bool VevazovAzudAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
 {
     return layouts.inputBuses.size() == 1
-        && layouts.outputBuses.size() == 1
-        && InputLayouts::isSupportedInputCount (layouts.getMainInputChannels())
-        && layouts.getMainOutputChannels() == InputLayouts::numOutputChannels;
+           && layouts.outputBuses.size() == 1
+           && InputLayouts::isSupportedInputCount (layouts.getMainInputChannels())
+           && layouts.getMainOutputChannels() == InputLayouts::numOutputChannels;
 }
 
 const juce::String VevazovAzudAudioProcessor::getInputChannelName (int channelIndex) const
@@ -176,12 +177,12 @@ const juce::String VevazovAzudAudioProcessor::getOutputChannelName (int channelI
     return juce::String (channelIndex + 1);
 }
 
-bool VevazovAzudAudioProcessor::isInputChannelStereoPair (int) const     { return true; }
-bool VevazovAzudAudioProcessor::isOutputChannelStereoPair (int) const    { return true; }
-bool VevazovAzudAudioProcessor::silenceInProducesSilenceOut() const      { return false; }
-double VevazovAzudAudioProcessor::getTailLengthSeconds() const           { return 0.0; }
-bool VevazovAzudAudioProcessor::acceptsMidi() const                      { return true; }
-bool VevazovAzudAudioProcessor::producesMidi() const                     { return false; }
+bool VevazovAzudAudioProcessor::isInputChannelStereoPair (int) const { return true; }
+bool VevazovAzudAudioProcessor::isOutputChannelStereoPair (int) const { return true; }
+bool VevazovAzudAudioProcessor::silenceInProducesSilenceOut() const { return false; }
+double VevazovAzudAudioProcessor::getTailLengthSeconds() const { return 0.0; }
+bool VevazovAzudAudioProcessor::acceptsMidi() const { return true; }
+bool VevazovAzudAudioProcessor::producesMidi() const { return false; }
 
 juce::AudioProcessorEditor* VevazovAzudAudioProcessor::createEditor()
 {
@@ -234,13 +235,13 @@ void VevazovAzudAudioProcessor::setParameter (int index, float newValue)
 
     switch (index)
     {
-        case azimuthIndex:    applyAzimuth (newValue); break;
-        case elevationIndex:  applyElevation (newValue); break;
-        case distanceIndex:   applyDistance (newValue); break;
-        case widthIndex:      setParameter (azimuthIndex, parameterValues[azimuthIndex]); break;
-        case gainIndex:       applyGain (newValue); break;
+        case azimuthIndex: applyAzimuth (newValue); break;
+        case elevationIndex: applyElevation (newValue); break;
+        case distanceIndex: applyDistance (newValue); break;
+        case widthIndex: setParameter (azimuthIndex, parameterValues[azimuthIndex]); break;
+        case gainIndex: applyGain (newValue); break;
         case showOnSceneIndex:
-        default:              applyShowOnScene (newValue); return;
+        default: applyShowOnScene (newValue); return;
     }
 
     raiseRefreshFlags();
@@ -251,12 +252,12 @@ void VevazovAzudAudioProcessor::applyAzimuth (float azimuth)
     const float width = parameterValues[widthIndex];
 
     for (size_t slot = 0; slot < encoders.size(); ++slot)
-        encoders[slot].setAzimuthTurns (velorin::channelAzimuthTurns (azimuth, width, channelAzimuthOffsets[slot]));
+        encoders[slot].setAzimuthTurns (channelAzimuthTurns (azimuth, width, channelAzimuthOffsets[slot]));
 }
 
 void VevazovAzudAudioProcessor::applyElevation (float elevation)
 {
-    const auto halfTurns = velorin::elevationHalfTurns (elevation, minimumElevation);
+    const auto halfTurns = elevationHalfTurns (elevation, minimumElevation);
 
     for (auto& encoder : encoders)
         encoder.setElevationHalfTurns (halfTurns);
@@ -267,7 +268,7 @@ void VevazovAzudAudioProcessor::applyDistance (float distance)
     for (auto& encoder : encoders)
         encoder.setDistance (distance);
 
-    minimumElevation = velorin::minimumElevationForDistance (distance);
+    minimumElevation = minimumElevationForDistance (distance);
     setParameter (elevationIndex, parameterValues[elevationIndex]);
 }
 
@@ -294,10 +295,10 @@ void VevazovAzudAudioProcessor::raiseRefreshFlags() noexcept
 }
 
 //==============================================================================
-int VevazovAzudAudioProcessor::getNumPrograms()                          { return 1; }
-int VevazovAzudAudioProcessor::getCurrentProgram()                       { return 0; }
-void VevazovAzudAudioProcessor::setCurrentProgram (int)                  {}
-const juce::String VevazovAzudAudioProcessor::getProgramName (int)       { return programName; }
+int VevazovAzudAudioProcessor::getNumPrograms() { return 1; }
+int VevazovAzudAudioProcessor::getCurrentProgram() { return 0; }
+void VevazovAzudAudioProcessor::setCurrentProgram (int) {}
+const juce::String VevazovAzudAudioProcessor::getProgramName (int) { return programName; }
 void VevazovAzudAudioProcessor::changeProgramName (int, const juce::String&) {}
 
 //==============================================================================
@@ -346,7 +347,7 @@ void VevazovAzudAudioProcessor::setDistAttenuationFactor (int choice)
 
     idxDistAttenuationFactor = choice;
 
-    const auto exponent = velorin::distanceExponentForChoice (choice);
+    const auto exponent = distanceExponentForChoice (choice);
 
     for (auto& encoder : encoders)
         encoder.setDistanceExponent (exponent);
@@ -429,7 +430,7 @@ float VevazovAzudAudioProcessor::getLevelMeter (int index) const noexcept
     return juce::isPositiveAndBelow (index, numMeters) ? levelMeters[static_cast<size_t> (index)].get() : 0.0f;
 }
 
-const velorin::SourceEncoder& VevazovAzudAudioProcessor::getEncoder (int slot) const noexcept
+const SourceEncoder& VevazovAzudAudioProcessor::getEncoder (int slot) const noexcept
 {
     return encoders[static_cast<size_t> (juce::jlimit (0, InputLayouts::maxChannels - 1, slot))];
 }
@@ -457,8 +458,7 @@ void VevazovAzudAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, 
 
         processChunk (chunkChannels.data(), numChunkChannels, chunkLength);
         start += chunkLength;
-    }
-    while (start < numSamples);
+    } while (start < numSamples);
 }
 
 void VevazovAzudAudioProcessor::processChunk (float* const* channels, int numChannels, int numSamples) noexcept
@@ -562,7 +562,7 @@ void VevazovAzudAudioProcessor::encodeFedInputs (float* const* channels, int num
         }
     }
 
-    std::array<velorin::SourceEncoder*, InputLayouts::maxChannels> fedEncoders {};
+    std::array<SourceEncoder*, InputLayouts::maxChannels> fedEncoders {};
 
     for (size_t slot = 0; slot < fedEncoders.size(); ++slot)
         fedEncoders[slot] = &encoders[slot];
@@ -571,11 +571,11 @@ void VevazovAzudAudioProcessor::encodeFedInputs (float* const* channels, int num
     if (fed == 1)
     {
         inputs[1] = inputs[0];
-        velorin::encodeMix (fedEncoders.data(), inputs.data(), 2, outputs, numSamples);
+        encodeMix (fedEncoders.data(), inputs.data(), 2, outputs, numSamples);
         return;
     }
 
-    velorin::encodeMix (fedEncoders.data(), inputs.data(), numFed, outputs, numSamples);
+    encodeMix (fedEncoders.data(), inputs.data(), numFed, outputs, numSamples);
 }
 
 void VevazovAzudAudioProcessor::applyOutputGain (float* const* channels, int numSamples) noexcept

@@ -16,7 +16,7 @@
     value that crosses threads is one word, read and written whole, and every gain
     that reaches the audio glides toward its target sample by sample.
 */
-class VevazovAzudAudioProcessor  : public juce::AudioProcessor
+class VevazovAzudAudioProcessor : public juce::AudioProcessor
 {
 public:
     enum ParameterIndex
@@ -112,29 +112,29 @@ public:
     bool getWidgetIsVisible() const noexcept { return widgetIsVisible.get() != 0; }
 
     //==============================================================================
-    int getInputConfigID() const noexcept                       { return inputConfigID; }
-    int getLayoutInputChannels() const noexcept                 { return layoutInputChannels; }
-    int getNumLayoutChannels() const noexcept                   { return numLayoutChannels; }
-    int getNumActiveInputs() const noexcept                     { return numActiveInputs; }
+    int getInputConfigID() const noexcept { return inputConfigID; }
+    int getLayoutInputChannels() const noexcept { return layoutInputChannels; }
+    int getNumLayoutChannels() const noexcept { return numLayoutChannels; }
+    int getNumActiveInputs() const noexcept { return numActiveInputs; }
     float getChannelAzimuthOffset (int slot) const noexcept;
-    float getMinimumElevation() const noexcept                  { return minimumElevation; }
-    float getTargetOutputGain() const noexcept                  { return targetOutputGain; }
-    float getSmoothedOutputGain() const noexcept                { return smoothedOutputGain; }
+    float getMinimumElevation() const noexcept { return minimumElevation; }
+    float getTargetOutputGain() const noexcept { return targetOutputGain; }
+    float getSmoothedOutputGain() const noexcept { return smoothedOutputGain; }
     float getLevelMeter (int index) const noexcept;
-    int getHostType() const noexcept                            { return hostType; }
-    int getIdxGUI() const noexcept                              { return idxGUI; }
-    void setIdxGUI (int viewIndex) noexcept                     { idxGUI = viewIndex; }
-    int getIdxOutputConfig() const noexcept                     { return idxOutputConfig; }
-    int getIdxDistAttenuationFactor() const noexcept            { return idxDistAttenuationFactor; }
-    const velorin::SourceEncoder& getEncoder (int slot) const noexcept;
+    int getHostType() const noexcept { return hostType; }
+    int getIdxGUI() const noexcept { return idxGUI; }
+    void setIdxGUI (int viewIndex) noexcept { idxGUI = viewIndex; }
+    int getIdxOutputConfig() const noexcept { return idxOutputConfig; }
+    int getIdxDistAttenuationFactor() const noexcept { return idxDistAttenuationFactor; }
+    const SourceEncoder& getEncoder (int slot) const noexcept;
 
     /** The refresh flags: any thread raises them; the editor's and the scene's
         timers take them, which clears them.
     */
-    bool isGuiUpdatePending() const noexcept                    { return guiNeedsUpdate.load(); }
-    bool isSceneUpdatePending() const noexcept                  { return sceneNeedsUpdate.load(); }
-    bool takeGuiUpdate() noexcept                               { return guiNeedsUpdate.exchange (false); }
-    bool takeSceneUpdate() noexcept                             { return sceneNeedsUpdate.exchange (false); }
+    bool isGuiUpdatePending() const noexcept { return guiNeedsUpdate.load(); }
+    bool isSceneUpdatePending() const noexcept { return sceneNeedsUpdate.load(); }
+    bool takeGuiUpdate() noexcept { return guiNeedsUpdate.exchange (false); }
+    bool takeSceneUpdate() noexcept { return sceneNeedsUpdate.exchange (false); }
 
 private:
     friend class ProcessorState;
@@ -159,26 +159,26 @@ private:
     void meterOutputs (float* const* channels, int numSamples) noexcept;
 
     //==============================================================================
-    velorin::Relaxed<int> inputConfigID { InputLayouts::noLayout };
-    velorin::Relaxed<int> layoutInputChannels { 0 };
-    velorin::Relaxed<int> numLayoutChannels { 2 };
-    velorin::Relaxed<int> numActiveInputs { 2 };
-    std::array<velorin::SourceEncoder, InputLayouts::maxChannels> encoders;
-    std::array<velorin::Relaxed<float>, InputLayouts::maxChannels> channelAzimuthOffsets {};
-    velorin::Relaxed<float> minimumElevation { 0.0f };
-    velorin::Relaxed<float> targetOutputGain { 1.0f };
-    velorin::Relaxed<float> smoothedOutputGain { 1.0f };
-    std::array<velorin::Relaxed<float>, numMeters> levelMeters {};
+    Relaxed<int> inputConfigID { InputLayouts::noLayout };
+    Relaxed<int> layoutInputChannels { 0 };
+    Relaxed<int> numLayoutChannels { 2 };
+    Relaxed<int> numActiveInputs { 2 };
+    std::array<SourceEncoder, InputLayouts::maxChannels> encoders;
+    std::array<Relaxed<float>, InputLayouts::maxChannels> channelAzimuthOffsets {};
+    Relaxed<float> minimumElevation { 0.0f };
+    Relaxed<float> targetOutputGain { 1.0f };
+    Relaxed<float> smoothedOutputGain { 1.0f };
+    std::array<Relaxed<float>, numMeters> levelMeters {};
     const int hostType;
-    std::array<velorin::Relaxed<float>, numParameters> parameterValues {};
+    std::array<Relaxed<float>, numParameters> parameterValues {};
     std::atomic<bool> guiNeedsUpdate { true };
     std::atomic<bool> sceneNeedsUpdate { true };
-    velorin::Relaxed<int> idxGUI { 0 };
-    velorin::Relaxed<int> idxOutputConfig { 1 };
-    velorin::Relaxed<int> idxDistAttenuationFactor { 0 };
+    Relaxed<int> idxGUI { 0 };
+    Relaxed<int> idxOutputConfig { 1 };
+    Relaxed<int> idxDistAttenuationFactor { 0 };
     float inputScratch[InputLayouts::maxChannels][maxBlockSize];
     juce::Colour widgetColour { defaultWidgetColour };
-    velorin::Relaxed<int> widgetIsVisible { 1 };
+    Relaxed<int> widgetIsVisible { 1 };
     juce::String widgetLabel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VevazovAzudAudioProcessor)

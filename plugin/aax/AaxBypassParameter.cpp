@@ -13,17 +13,21 @@ namespace AaxBypassParameter
         };
 
         //  room       text, longest first
+        // clang-format off
         constexpr std::array<FittingText, 4> names {{
             { 13,      "Master Bypass" },
             { 8,       "Mast Byp" },
             { 6,       "MstByp" },
             { 0,       "MByp" },
         }};
+        // clang-format on
 
+        // clang-format off
         constexpr std::array<FittingText, 2> bypassedTexts {{
             { 8,       "Bypassed" },
             { 0,       "Byp" },
         }};
+        // clang-format on
 
         constexpr const char* offText = "Off";
 

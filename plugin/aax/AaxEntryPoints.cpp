@@ -8,7 +8,7 @@ namespace AaxEntryPoints
     AaxResult registerPlugin (AaxHost* host, AaxPluginDefinition** definition) noexcept
     {
         return guarded ([&]
-        {
+                        {
             if (definition != nullptr)
                 *definition = nullptr;
 
@@ -25,67 +25,59 @@ namespace AaxEntryPoints
                 return result;
 
             return collection->handOverDefinition (definition) ? AaxResults::ok
-                                                                : AaxResults::registrationFailed;
-        });
+                                                                : AaxResults::registrationFailed; });
     }
 
     AaxResult registerComponent (AaxHost*, std::uint32_t, AaxComponent** component) noexcept
     {
         return guarded ([&]
-        {
+                        {
             if (component != nullptr)
                 *component = nullptr;
 
-            return AaxResults::ok;
-        });
+            return AaxResults::ok; });
     }
 
     AaxResult getClassFactory (AaxHost*, const AaxUid&, const AaxUid&, void** factory) noexcept
     {
         return guarded ([&]
-        {
+                        {
             if (factory != nullptr)
                 *factory = nullptr;
 
-            return AaxResults::noClassFactory;
-        });
+            return AaxResults::noClassFactory; });
     }
 
     AaxResult canUnloadNow (AaxHost*) noexcept
     {
         return guarded ([]
-        {
-            return AaxLibrary::getInstance().canUnload() ? AaxResults::ok : AaxResults::no;
-        });
+                        { return AaxLibrary::getInstance().canUnload() ? AaxResults::ok : AaxResults::no; });
     }
 
     AaxResult startup (AaxHost* host) noexcept
     {
         return guarded ([&]
-        {
+                        {
             AaxLibrary::getInstance().startup (host);
-            return AaxResults::ok;
-        });
+            return AaxResults::ok; });
     }
 
     AaxResult shutdown (AaxHost*) noexcept
     {
         return guarded ([]
-        {
+                        {
             AaxLibrary::getInstance().shutdown();
-            return AaxResults::ok;
-        });
+            return AaxResults::ok; });
     }
 
     AaxResult getSdkVersion (std::uint64_t* version) noexcept
     {
         return guarded ([&]
-        {
+                        {
             if (version == nullptr)
                 return AaxResults::nullPointer;
 
             *version = sdkVersion;
-            return AaxResults::ok;
-        });
+            return AaxResults::ok; });
     }
 } // namespace AaxEntryPoints

@@ -16,6 +16,7 @@ namespace AaxStemFormats
     };
 
     //  channels   layout
+    // clang-format off
     constexpr std::array<StemLayout, 8> layouts {{
         { 1,       0x00 },      // mono
         { 2,       0x01 },      // stereo
@@ -26,6 +27,7 @@ namespace AaxStemFormats
         { 7,       0x0B },      // 7.0, DTS order
         { 8,       0x0C },      // 7.1, DTS order
     }};
+    // clang-format on
 
     /** The stem format of a channel count, or none. */
     constexpr std::uint32_t forChannelCount (int numChannels) noexcept

@@ -24,6 +24,7 @@ namespace
     };
 
     // Anything not listed is answered with 0 ("don't know").
+    // clang-format off
     constexpr std::array<Capability, 10> capabilities {{
         { "receiveVstEvents",      1 },
         { "receiveVstMidiEvent",   1 },
@@ -36,6 +37,7 @@ namespace
         { "bypass",                1 },
         { "openCloseAnyThread",   -1 },
     }};
+    // clang-format on
 
     constexpr auto versionNumber = PluginIdentity::vst2VersionNumber (PluginIdentity::versionCode);
 
@@ -57,8 +59,8 @@ namespace
     bool matchesAConfiguration (const VstSpeakerArrangement* inputs, const VstSpeakerArrangement* outputs) noexcept
     {
         return inputs != nullptr && outputs != nullptr
-            && InputLayouts::isSupportedInputCount (inputs->numChannels)
-            && outputs->numChannels == InputLayouts::numOutputChannels;
+               && InputLayouts::isSupportedInputCount (inputs->numChannels)
+               && outputs->numChannels == InputLayouts::numOutputChannels;
     }
 
     VstSpeakerArrangement withoutSpeakerTypes (const VstSpeakerArrangement& arrangement) noexcept
@@ -94,10 +96,10 @@ namespace
     {
         switch (opcode)
         {
-            case effGetVendorVersion:       return versionNumber;
-            case effCanDo:                  return answerCapability (ptr);
-            case effSetSpeakerArrangement:  return setSpeakerArrangement (effect, value, ptr, opt);
-            default:                        return frameworkDispatcher.load() (effect, opcode, index, value, ptr, opt);
+            case effGetVendorVersion: return versionNumber;
+            case effCanDo: return answerCapability (ptr);
+            case effSetSpeakerArrangement: return setSpeakerArrangement (effect, value, ptr, opt);
+            default: return frameworkDispatcher.load() (effect, opcode, index, value, ptr, opt);
         }
     }
 
@@ -122,7 +124,7 @@ extern "C" __attribute__ ((visibility ("default"))) AEffect* VSTPluginMain (audi
 
 // Older hosts look for "main"; the name is given at the symbol level because a
 // C++ function cannot be called main.
-extern "C" __attribute__ ((visibility ("default"))) AEffect* velorinLegacyMain (audioMasterCallback host) asm ("main");
+extern "C" __attribute__ ((visibility ("default"))) AEffect* velorinLegacyMain (audioMasterCallback host) asm("main");
 
 extern "C" AEffect* velorinLegacyMain (audioMasterCallback host)
 {

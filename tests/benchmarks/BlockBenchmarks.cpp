@@ -16,17 +16,17 @@ namespace
     };
 
     constexpr Bed beds[] = {
-        { "mono",   1, 0 },
+        { "mono", 1, 0 },
         { "stereo", 2, 1 },
-        { "5.1",    6, 4 },
-        { "7.1",    8, 8 },
+        { "5.1", 6, 4 },
+        { "7.1", 8, 8 },
     };
 
     void reportPerFrame (benchmark::State& state, int blockSize)
     {
         // Seconds per sample frame, printed with its SI prefix (n for nanoseconds).
         state.counters["per_frame"] = benchmark::Counter (static_cast<double> (state.iterations() * blockSize),
-                                                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+                                                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     }
 
     /** processBlock on a bed of noise; gliding moves the source every block, so
@@ -117,8 +117,11 @@ int main (int argc, char** argv)
         for (const auto gliding : { false, true })
         {
             const auto name = std::string ("processBlock/") + bed.name + (gliding ? "/gliding" : "/settled");
-            benchmark::RegisterBenchmark (name.c_str(), [&bed, gliding] (benchmark::State& state) { processBlock (state, bed, gliding); })
-                ->Arg (64)->Arg (512)->Arg (4096);
+            benchmark::RegisterBenchmark (name.c_str(), [&bed, gliding] (benchmark::State& state)
+                                          { processBlock (state, bed, gliding); })
+                ->Arg (64)
+                ->Arg (512)
+                ->Arg (4096);
         }
     }
 

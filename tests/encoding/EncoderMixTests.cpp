@@ -9,8 +9,6 @@
 #include <random>
 #include <vector>
 
-using velorin::SourceEncoder;
-
 namespace
 {
     constexpr int maxSamples = 600;
@@ -45,10 +43,13 @@ namespace
 
         switch (random() % 5)
         {
-            case 0:  encoder.setAzimuthTurns (unit (random) * 2.0f - 1.0f); break;
-            case 1:  encoder.setElevationHalfTurns (unit (random) - 0.5f); break;
-            case 2:  encoder.setDistanceExponent (unit (random) * 4.0f - 2.0f); encoder.setDistance (unit (random) * 3.0f - 1.0f); break;
-            case 3:  encoder.setConvention ((int) (random() % 3)); break;
+            case 0: encoder.setAzimuthTurns (unit (random) * 2.0f - 1.0f); break;
+            case 1: encoder.setElevationHalfTurns (unit (random) - 0.5f); break;
+            case 2:
+                encoder.setDistanceExponent (unit (random) * 4.0f - 2.0f);
+                encoder.setDistance (unit (random) * 3.0f - 1.0f);
+                break;
+            case 3: encoder.setConvention ((int) (random() % 3)); break;
             default: break;
         }
     }
@@ -96,7 +97,7 @@ TEST (EncoderMix, equalsTheEncodersRunOneAfterAnotherBitForBit)
                 encoderPointers.push_back (&mixed[(size_t) e]);
             }
 
-            velorin::encodeMix (encoderPointers.data(), inputPointers.data(), numEncoders, viaMix.pointers(), numSamples);
+            encodeMix (encoderPointers.data(), inputPointers.data(), numEncoders, viaMix.pointers(), numSamples);
 
             for (auto e = 0; e < numEncoders; ++e)
             {
@@ -122,8 +123,7 @@ TEST (EncoderMix, baselineAndAvxKernelsAgreeOnEveryKindOfGain)
 
     // Starting gains and targets that exercise every branch of the smoothing:
     // gliding, snapping, held by rounding, signed zeros, huge, infinite, NaN.
-    const float specials[] = { 0.0f, -0.0f, 0.5f, 0.5f + 4.0e-6f, 0.49999f, 1.0f, 1.0f + 1.0e-5f, 3.0e4f, -2.0f,
-                               1.0e-40f, inf, -inf, nan, 1.0e38f };
+    const float specials[] = { 0.0f, -0.0f, 0.5f, 0.5f + 4.0e-6f, 0.49999f, 1.0f, 1.0f + 1.0e-5f, 3.0e4f, -2.0f, 1.0e-40f, inf, -inf, nan, 1.0e38f };
 
     std::mt19937 random (3);
     std::uniform_real_distribution<float> sample (-1.0f, 1.0f);
@@ -157,12 +157,12 @@ TEST (EncoderMix, baselineAndAvxKernelsAgreeOnEveryKindOfGain)
         }
 
         Channels baseline (numSamples), avx (numSamples);
-        velorin::detail::mixGainsBaseline (targets.data(), baselineGains.data(), pointers.data(), numEncoders, baseline.pointers(), numSamples);
+        EncoderMixVariants::mixGainsBaseline (targets.data(), baselineGains.data(), pointers.data(), numEncoders, baseline.pointers(), numSamples);
 
         if (! __builtin_cpu_supports ("avx"))
             GTEST_SKIP() << "this processor has no AVX";
 
-        velorin::detail::mixGainsAvx (targets.data(), avxGains.data(), pointers.data(), numEncoders, avx.pointers(), numSamples);
+        EncoderMixVariants::mixGainsAvx (targets.data(), avxGains.data(), pointers.data(), numEncoders, avx.pointers(), numSamples);
 
         for (size_t k = 0; k < 4; ++k)
             ASSERT_TRUE (sameBits (baseline.data[k], avx.data[k])) << "round " << round << ", output " << k;

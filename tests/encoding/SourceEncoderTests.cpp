@@ -5,8 +5,6 @@
 #include <cmath>
 #include <vector>
 
-using velorin::SourceEncoder;
-
 namespace
 {
     constexpr float quarterTurnLeft = 0.25f;
@@ -63,15 +61,15 @@ TEST (SourceEncoder, frontSourceTargetsMatchBothConventions)
 
     const auto fuma = encoder.getOutputTargets();
     EXPECT_FLOAT_EQ (fuma[0], 0.35355339f);
-    EXPECT_FLOAT_EQ (fuma[1], 0.5f);  // X
-    EXPECT_EQ (fuma[2], 0.0f);        // Y
-    EXPECT_EQ (fuma[3], 0.0f);        // Z
+    EXPECT_FLOAT_EQ (fuma[1], 0.5f); // X
+    EXPECT_EQ (fuma[2], 0.0f); // Y
+    EXPECT_EQ (fuma[3], 0.0f); // Z
 
     encoder.setConvention (1);
     const auto ambiX = encoder.getOutputTargets();
     EXPECT_FLOAT_EQ (ambiX[0], 0.5f);
-    EXPECT_EQ (ambiX[1], 0.0f);       // Y
-    EXPECT_EQ (ambiX[2], 0.0f);       // Z
+    EXPECT_EQ (ambiX[1], 0.0f); // Y
+    EXPECT_EQ (ambiX[2], 0.0f); // Z
     EXPECT_FLOAT_EQ (ambiX[3], 0.5f); // X
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace velorin;
-
 TEST (SpreadingLaws, widthZeroPutsEveryChannelOnTheSourceDirection)
 {
     for (const auto offset : { -135.0f, -30.0f, 0.0f, 90.0f, 180.0f })

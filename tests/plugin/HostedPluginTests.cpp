@@ -104,14 +104,14 @@ namespace
         const char* label;
         std::function<juce::AudioPluginFormat*()> create;
         std::function<juce::PluginDescription (juce::AudioPluginFormat&)> find;
-        const char* versionText;            // as the framework's host decodes the format's version field
-                                            // (VST2 carries 120); null where it reads none
-        bool carriesDefaults;               // VST2 has no notion of a parameter's default value
-        int numParameters;                  // VST3 and LV2 add the host's own bypass switch
+        const char* versionText; // as the framework's host decodes the format's version field
+            // (VST2 carries 120); null where it reads none
+        bool carriesDefaults; // VST2 has no notion of a parameter's default value
+        int numParameters; // VST3 and LV2 add the host's own bypass switch
         bool keepsIndexOrder;
-        std::vector<int> inputCounts;       // empty where this host cannot ask: LV2 has one fixed set
-                                            // of ports, and the framework's VST2 host only compares
-                                            // counts with the largest (the bare VST2 host test asks)
+        std::vector<int> inputCounts; // empty where this host cannot ask: LV2 has one fixed set
+            // of ports, and the framework's VST2 host only compares
+            // counts with the largest (the bare VST2 host test asks)
     };
 
     void PrintTo (const HostedFormat& format, std::ostream* stream)
@@ -119,7 +119,7 @@ namespace
         *stream << format.label;
     }
 
-    class HostedPlugin  : public ::testing::TestWithParam<HostedFormat>
+    class HostedPlugin : public ::testing::TestWithParam<HostedFormat>
     {
     protected:
         void SetUp() override
@@ -162,7 +162,8 @@ TEST_P (HostedPlugin, exposesTheSixParametersByName)
 
     for (auto i = 0; i < 6; ++i)
     {
-        const auto found = std::find_if (parameters.begin(), parameters.end(), [&] (auto* p) { return p->getName (64) == names[i]; });
+        const auto found = std::find_if (parameters.begin(), parameters.end(), [&] (auto* p)
+                                         { return p->getName (64) == names[i]; });
         ASSERT_NE (found, parameters.end()) << names[i];
 
         // VST2 and VST3 hosts address parameters by index; LV2 hosts by identifier.
@@ -235,24 +236,40 @@ TEST (Lv2Bundle, describesVersionMakerAndEveryParameterByName)
 {
     const auto description = juce::File (VELORIN_LV2_BUNDLE).getChildFile ("dsp.ttl").loadFileAsString();
 
-    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "lv2:minorVersion 2", "lv2:microVersion 0",
-                                  "doap:revision \"1.2.0\"", "plug:Azimuth", "plug:Elevation", "plug:Distance", "plug:Width",
-                                  "plug:Gain", "plug:showOnOrbelScene", "rdfs:label \"showOnOrbelScene\"" })
+    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "lv2:minorVersion 2", "lv2:microVersion 0", "doap:revision \"1.2.0\"", "plug:Azimuth", "plug:Elevation", "plug:Distance", "plug:Width", "plug:Gain", "plug:showOnOrbelScene", "rdfs:label \"showOnOrbelScene\"" })
         EXPECT_TRUE (description.contains (expected)) << expected;
 }
 
 INSTANTIATE_TEST_SUITE_P (BuiltBinaries,
                           HostedPlugin,
                           ::testing::Values (HostedFormat { "VST2",
-                                                            [] { return new juce::VSTPluginFormat(); },
-                                                            [] (auto& format) { return describe (format, VELORIN_VST2_BINARY); },
-                                                            "0.1.2.0", false, 6, true, {} },
+                                                            []
+                                                            { return new juce::VSTPluginFormat(); },
+                                                            [] (auto& format)
+                                                            { return describe (format, VELORIN_VST2_BINARY); },
+                                                            "0.1.2.0",
+                                                            false,
+                                                            6,
+                                                            true,
+                                                            {} },
                                              HostedFormat { "VST3",
-                                                            [] { return new juce::VST3PluginFormat(); },
-                                                            [] (auto& format) { return describe (format, VELORIN_VST3_BUNDLE); },
-                                                            "1.2.0", true, 7, true, { 1, 2, 4, 6, 8 } },
+                                                            []
+                                                            { return new juce::VST3PluginFormat(); },
+                                                            [] (auto& format)
+                                                            { return describe (format, VELORIN_VST3_BUNDLE); },
+                                                            "1.2.0",
+                                                            true,
+                                                            7,
+                                                            true,
+                                                            { 1, 2, 4, 6, 8 } },
                                              HostedFormat { "LV2",
-                                                            [] { return new juce::LV2PluginFormat(); },
+                                                            []
+                                                            { return new juce::LV2PluginFormat(); },
                                                             describeLv2,
-                                                            nullptr, true, 7, false, {} }),
-                          [] (const auto& testInfo) { return std::string (testInfo.param.label); });
+                                                            nullptr,
+                                                            true,
+                                                            7,
+                                                            false,
+                                                            {} }),
+                          [] (const auto& testInfo)
+                          { return std::string (testInfo.param.label); });

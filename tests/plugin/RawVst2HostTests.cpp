@@ -33,11 +33,19 @@ namespace
             return 0;
         }
 
-        static std::vector<int>& calls()        { static std::vector<int> c; return c; }
-        static VstIntPtr& versionAnswer()       { static VstIntPtr v = kVstVersion; return v; }
+        static std::vector<int>& calls()
+        {
+            static std::vector<int> c;
+            return c;
+        }
+        static VstIntPtr& versionAnswer()
+        {
+            static VstIntPtr v = kVstVersion;
+            return v;
+        }
     };
 
-    class RawVst2Host  : public ::testing::Test
+    class RawVst2Host : public ::testing::Test
     {
     protected:
         void SetUp() override
@@ -159,12 +167,23 @@ TEST_F (RawVst2Host, capabilityQueriesFollowTheTableAndUnknownOnesGetZero)
     open (entry);
 
     const std::pair<const char*, int> table[] = {
-        { "receiveVstEvents", 1 }, { "receiveVstMidiEvent", 1 }, { "receiveVstMidiEvents", 1 },
-        { "sendVstEvents", -1 }, { "sendVstMidiEvent", -1 }, { "sendVstMidiEvents", -1 },
-        { "receiveVstTimeInfo", 1 }, { "conformsToWindowRules", 1 }, { "bypass", 1 },
+        { "receiveVstEvents", 1 },
+        { "receiveVstMidiEvent", 1 },
+        { "receiveVstMidiEvents", 1 },
+        { "sendVstEvents", -1 },
+        { "sendVstMidiEvent", -1 },
+        { "sendVstMidiEvents", -1 },
+        { "receiveVstTimeInfo", 1 },
+        { "conformsToWindowRules", 1 },
+        { "bypass", 1 },
         { "openCloseAnyThread", -1 },
-        { "offline", 0 }, { "supportsViewDpiScaling", 0 }, { "MPE", 0 }, { "hasCockosExtensions", 0 },
-        { "hasCockosViewAsConfig", 0 }, { "", 0 }, { "receivevstevents", 0 },
+        { "offline", 0 },
+        { "supportsViewDpiScaling", 0 },
+        { "MPE", 0 },
+        { "hasCockosExtensions", 0 },
+        { "hasCockosViewAsConfig", 0 },
+        { "", 0 },
+        { "receivevstevents", 0 },
     };
 
     for (const auto& [query, answer] : table)

@@ -59,7 +59,8 @@ namespace
         void processAndCompare (int numSamples, juce::Random& random, const std::string& context)
         {
             const auto numChannels = std::max (numInputs, numOutputs);
-            auto buffer = makeBuffer (numChannels, numSamples, [&] (int, int) { return random.nextFloat() * 2.0f - 1.0f; });
+            auto buffer = makeBuffer (numChannels, numSamples, [&] (int, int)
+                                      { return random.nextFloat() * 2.0f - 1.0f; });
             std::vector<std::vector<float>> channels;
 
             for (auto channel = 0; channel < numChannels; ++channel)
@@ -165,7 +166,8 @@ namespace
 {
     juce::AudioBuffer<float> constantBlock (int numChannels, int numSamples, float value)
     {
-        return makeBuffer (numChannels, numSamples, [value] (int, int) { return value; });
+        return makeBuffer (numChannels, numSamples, [value] (int, int)
+                           { return value; });
     }
 
     float meterReading (float peakDb)
@@ -216,7 +218,8 @@ TEST (BlockProcessing, monoMetersShowChannelZeroOnBothSlots)
     processor.prepare (2);
     processor.restoreInputConfig (0);
 
-    auto block = makeBuffer (4, 512, [] (int channel, int) { return channel == 0 ? 0.5f : 0.0f; });
+    auto block = makeBuffer (4, 512, [] (int channel, int)
+                             { return channel == 0 ? 0.5f : 0.0f; });
     processor.process (block);
     EXPECT_GT (processor.getLevelMeter (0), 0.7f);
     EXPECT_EQ (processor.getLevelMeter (1), processor.getLevelMeter (0));
@@ -242,7 +245,9 @@ TEST (BlockProcessing, stereoToMonoFadesChannelOneIntoTheMonoSignal)
     // Width 0: both encoders point the same way, so W is half the sum of what feeds them.
     const auto stereoPair = [] (int numSamples)
     {
-        return makeBuffer (4, numSamples, [] (int channel, int) { return channel == 0 ? 1.0f : channel == 1 ? 0.5f : 0.0f; });
+        return makeBuffer (4, numSamples, [] (int channel, int)
+                           { return channel == 0 ? 1.0f : channel == 1 ? 0.5f
+                                                                       : 0.0f; });
     };
 
     auto settle = stereoPair (4096);
@@ -307,15 +312,16 @@ TEST (BlockProcessing, longBlocksAreProcessedWholeAsConsecutiveBlocks)
     auto settle = constantBlock (4, 4096, 1.0f);
     processor.process (settle);
 
-    auto longBlock = makeBuffer (4, 10000, [] (int channel, int) { return channel < 2 ? 0.25f : 7.0f; });
+    auto longBlock = makeBuffer (4, 10000, [] (int channel, int)
+                                 { return channel < 2 ? 0.25f : 7.0f; });
     processor.process (longBlock);
 
     // Nothing of the raw input survives beyond sample 8192: it is all B-format.
     for (auto i = 0; i < 10000; ++i)
     {
-        ASSERT_FLOAT_EQ (longBlock.getSample (0, i), 0.25f) << i;   // W: two channels of 0.25 at 0.5
-        ASSERT_FLOAT_EQ (longBlock.getSample (3, i), 0.25f) << i;   // X
-        ASSERT_EQ (longBlock.getSample (2, i), 0.0f) << i;          // Z
+        ASSERT_FLOAT_EQ (longBlock.getSample (0, i), 0.25f) << i; // W: two channels of 0.25 at 0.5
+        ASSERT_FLOAT_EQ (longBlock.getSample (3, i), 0.25f) << i; // X
+        ASSERT_EQ (longBlock.getSample (2, i), 0.0f) << i; // Z
     }
 }
 
@@ -377,7 +383,8 @@ TEST (BlockProcessing, nonFiniteInputOrParametersRecoverWithinOneBlock)
             ASSERT_TRUE (std::isfinite (processor.getLevelMeter (meter))) << what << " meter " << meter;
     };
 
-    auto poisoned = makeBuffer (8, 512, [&] (int channel, int i) { return (i % 3 == 0) ? (channel % 2 == 0 ? nan : inf) : 0.5f; });
+    auto poisoned = makeBuffer (8, 512, [&] (int channel, int i)
+                                { return (i % 3 == 0) ? (channel % 2 == 0 ? nan : inf) : 0.5f; });
     processor.process (poisoned);
     expectFiniteAfterOneBlock ("NaN and infinite samples");
 

@@ -15,7 +15,7 @@ namespace
 
     struct Direction
     {
-        double azimuthDegrees;    // counter-clockwise, as the B-format carries it
+        double azimuthDegrees; // counter-clockwise, as the B-format carries it
         double elevationDegrees;
         double energy;
     };
@@ -94,7 +94,8 @@ TEST (InputLayouts, panelListsIdsInOrderExceptThe8Point0Pair)
 {
     for (auto position = 1; position <= 16; ++position)
     {
-        const auto expected = position == 13 ? 13 : position == 14 ? 12 : position - 1;
+        const auto expected = position == 13 ? 13 : position == 14 ? 12
+                                                                   : position - 1;
         EXPECT_EQ (InputLayouts::layoutIdAtPanelPosition (position), expected) << position;
     }
 
@@ -104,7 +105,7 @@ TEST (InputLayouts, panelListsIdsInOrderExceptThe8Point0Pair)
 
 TEST (InputLayouts, everyChannelIsEncodedAtItsOffsetTimesWidthAroundTheSource)
 {
-    constexpr float azimuth = 0.6f;  // 36 degrees to the right
+    constexpr float azimuth = 0.6f; // 36 degrees to the right
 
     for (const auto width : { 1.0f, 0.5f })
     {
@@ -144,7 +145,7 @@ TEST (InputLayouts, widthZeroCollapsesTheBedOntoTheSource)
     for (auto channel = 0; channel < 8; ++channel)
     {
         const auto direction = readDirection (encodeOneChannel (processor, channel), 1);
-        EXPECT_NEAR (direction.azimuthDegrees, 90.0, 0.01) << channel;  // 90 degrees to the left
+        EXPECT_NEAR (direction.azimuthDegrees, 90.0, 0.01) << channel; // 90 degrees to the left
         EXPECT_NEAR (direction.elevationDegrees, 45.0, 0.01) << channel;
     }
 }
@@ -178,6 +179,7 @@ TEST (InputLayouts, hostsGetTheLayoutOfTheirChannelFormat)
         int expected;
     };
 
+    // clang-format off
     const Case cases[] = {
         { juce::PluginHostType::Reaper,       2, 1 },
         { juce::PluginHostType::Reaper,       8, 1 },
@@ -194,6 +196,7 @@ TEST (InputLayouts, hostsGetTheLayoutOfTheirChannelFormat)
         { juce::PluginHostType::UnknownHost,  5, 0 },
         { juce::PluginHostType::UnknownHost,  7, 0 },
     };
+    // clang-format on
 
     for (const auto& c : cases)
     {
@@ -257,19 +260,21 @@ TEST (InputLayouts, switchingToFumaScalesWAndMovesXGliding)
     HostedProcessor processor;
     processor.prepare (1);
 
-    auto settle = makeBuffer (4, 4096, [] (int, int) { return 1.0f; });
+    auto settle = makeBuffer (4, 4096, [] (int, int)
+                              { return 1.0f; });
     processor.process (settle);
-    EXPECT_FLOAT_EQ (settle.getSample (0, 4095), 1.0f);   // W, two encoders of 0.5
-    EXPECT_FLOAT_EQ (settle.getSample (3, 4095), 1.0f);   // X in ambiX
+    EXPECT_FLOAT_EQ (settle.getSample (0, 4095), 1.0f); // W, two encoders of 0.5
+    EXPECT_FLOAT_EQ (settle.getSample (3, 4095), 1.0f); // X in ambiX
 
     processor.setOutputConfig (0);
     EXPECT_EQ (processor.getIdxOutputConfig(), 0);
 
-    auto glide = makeBuffer (4, 4096, [] (int, int) { return 1.0f; });
+    auto glide = makeBuffer (4, 4096, [] (int, int)
+                             { return 1.0f; });
     processor.process (glide);
 
-    EXPECT_NEAR (glide.getSample (1, 199), 0.63f, 0.01f);                        // X arriving on channel 1
-    EXPECT_NEAR (glide.getSample (3, 199), 0.37f, 0.01f);                        // and leaving channel 3
+    EXPECT_NEAR (glide.getSample (1, 199), 0.63f, 0.01f); // X arriving on channel 1
+    EXPECT_NEAR (glide.getSample (3, 199), 0.37f, 0.01f); // and leaving channel 3
     EXPECT_FLOAT_EQ (glide.getSample (0, 4095), 0.70710677f);
     EXPECT_FLOAT_EQ (glide.getSample (1, 4095), 1.0f);
     EXPECT_EQ (glide.getSample (3, 4095), 0.0f);

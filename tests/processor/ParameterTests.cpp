@@ -10,7 +10,7 @@ namespace
 {
     using Processor = VevazovAzudAudioProcessor;
 
-    struct Parameters  : public ::testing::Test
+    struct Parameters : public ::testing::Test
     {
         Parameters()
         {
@@ -67,8 +67,14 @@ TEST_F (Parameters, textIsTheStoredValueWithSixSignificantDigits)
     EXPECT_EQ (processor.getParameterText (6), "");
 
     const std::pair<float, const char*> cases[] = {
-        { 0.5f, "0.5" }, { 0.9f, "0.9" }, { 1.0f, "1" }, { 1.0f / 3.0f, "0.333333" }, { 0.00001f, "1e-05" },
-        { 0.123456789f, "0.123457" }, { -0.25f, "-0.25" }, { 0.0f, "0" },
+        { 0.5f, "0.5" },
+        { 0.9f, "0.9" },
+        { 1.0f, "1" },
+        { 1.0f / 3.0f, "0.333333" },
+        { 0.00001f, "1e-05" },
+        { 0.123456789f, "0.123457" },
+        { -0.25f, "-0.25" },
+        { 0.0f, "0" },
     };
 
     for (const auto& [value, text] : cases)

@@ -15,21 +15,21 @@ namespace
     using Processor = VevazovAzudAudioProcessor;
 
     /** Records what a state restore asks of the scene window. */
-    struct RecordingServices  : public ProcessWideServices
+    struct RecordingServices : public ProcessWideServices
     {
         void acquireLookAndFeel() override {}
         void releaseLookAndFeel() override {}
         void registerInstance (VevazovAzudAudioProcessor&) override {}
         void unregisterInstance (VevazovAzudAudioProcessor&) override {}
         void ensureSceneWindow() override {}
-        void applySceneWindowBounds() override    { calls.add ("bounds " + boundsText()); }
+        void applySceneWindowBounds() override { calls.add ("bounds " + boundsText()); }
         void applySceneWindowVisibility() override { calls.add (getSceneSettings().transparentWindowIsVisible ? "show" : "hide"); }
 
         static juce::String boundsText()
         {
             const auto& s = getSceneSettings();
             return juce::String (s.transparentWindowX) + " " + juce::String (s.transparentWindowY) + " "
-                 + juce::String (s.transparentWindowWidth) + " " + juce::String (s.transparentWindowHeight);
+                   + juce::String (s.transparentWindowWidth) + " " + juce::String (s.transparentWindowHeight);
         }
 
         juce::StringArray calls;
@@ -66,7 +66,7 @@ namespace
         processor.setStateInformation (block.getData(), static_cast<int> (block.getSize()));
     }
 
-    class ProcessorStateTest  : public ::testing::Test
+    class ProcessorStateTest : public ::testing::Test
     {
     protected:
         void SetUp() override
@@ -197,8 +197,14 @@ TEST_F (ProcessorStateTest, labelModeReadsTheLeadingWholeNumber)
     Processor processor (juce::PluginHostType::UnknownHost);
 
     const std::pair<const char*, bool> cases[] = {
-        { "0.9", false }, { "2", true }, { "  -3abc", true }, { "abc", false }, { "", false }, { "+0", false },
-        { "99999999999999999999", true }, { "1", true },
+        { "0.9", false },
+        { "2", true },
+        { "  -3abc", true },
+        { "abc", false },
+        { "", false },
+        { "+0", false },
+        { "99999999999999999999", true },
+        { "1", true },
     };
 
     for (const auto& [text, expected] : cases)
@@ -214,8 +220,13 @@ TEST_F (ProcessorStateTest, colourTakesTheLastEightHexDigitsOfTheText)
     Processor processor (juce::PluginHostType::UnknownHost);
 
     const std::pair<const char*, juce::uint32> cases[] = {
-        { "FF0B72F2", 0xFF0B72F2 }, { "#ff0b72f2", 0xFF0B72F2 }, { "0x12", 0x00000012 }, { "1-2-3", 0x123 },
-        { "123456789", 0x23456789 }, { "zzz-qqq", 0x0 }, { "", 0x0 },
+        { "FF0B72F2", 0xFF0B72F2 },
+        { "#ff0b72f2", 0xFF0B72F2 },
+        { "0x12", 0x00000012 },
+        { "1-2-3", 0x123 },
+        { "123456789", 0x23456789 },
+        { "zzz-qqq", 0x0 },
+        { "", 0x0 },
     };
 
     for (const auto& [text, expected] : cases)

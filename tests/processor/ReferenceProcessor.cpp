@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+// clang-format off
 // Written out again here, from the layouts' names, so that a typo in the product's table shows.
 const ReferenceLayout referenceLayouts[16] = {
     { "Mono",                        1, 2, { -90, 90 } },
@@ -22,6 +23,7 @@ const ReferenceLayout referenceLayouts[16] = {
     { "8.0 - L R Ls Rs C Cs Sl Sr",  8, 8, { -45, 45, -135, 135, 0, 180, -90, 90 } },
     { "8.0 - L R C Cs Ls Rs Sl Sr",  8, 8, { -45, 45, 0, 180, -135, 135, -90, 90 } },
 };
+// clang-format on
 
 float ReferenceProcessor::Encoder::target (int k) const
 {
@@ -157,7 +159,7 @@ void ReferenceProcessor::setDistAttenuationFactor (int index)
 
 void ReferenceProcessor::selectInputConfigForHost()
 {
-    const int choice[9] = { 0, 0, 1, 0, 1, 0, 4, 0, 1 };  // any host but Pro Tools and Logic
+    const int choice[9] = { 0, 0, 1, 0, 1, 0, 4, 0, 1 }; // any host but Pro Tools and Logic
     setInputConfig (numHostInputs >= 0 && numHostInputs <= 8 ? choice[numHostInputs] : 0);
     numActiveInputs = inputConfigID == 0 ? 1 : numLayoutChannels;
 }
@@ -208,8 +210,7 @@ void ReferenceProcessor::processBlock (std::vector<std::vector<float>>& channels
 
         processChunk (pointers, n);
         start += n;
-    }
-    while (start < total);
+    } while (start < total);
 }
 
 void ReferenceProcessor::processChunk (std::vector<float*>& ch, int n)

@@ -19,15 +19,14 @@ TEST (Threading, blocksParametersAndLayoutChangesRunConcurrently)
     std::atomic<int> blocksProcessed { 0 };
 
     std::thread automation ([&]
-    {
+                            {
         juce::Random random (1);
 
         while (running)
-            processor.setParameter (random.nextInt (6), random.nextFloat());
-    });
+            processor.setParameter (random.nextInt (6), random.nextFloat()); });
 
     std::thread options ([&]
-    {
+                         {
         juce::Random random (2);
 
         while (running)
@@ -36,8 +35,7 @@ TEST (Threading, blocksParametersAndLayoutChangesRunConcurrently)
             processor.setOutputConfig (random.nextInt (2));
             processor.setDistAttenuationFactor (random.nextInt (6));
             std::this_thread::yield();
-        }
-    });
+        } });
 
     auto buffer = makeNoise (8, 512);
     auto finite = true;

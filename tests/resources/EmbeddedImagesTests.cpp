@@ -12,131 +12,131 @@
 
 namespace
 {
-enum class Format
-{
-    png,
-    jpeg
-};
-
-struct Entry
-{
-    const char* name;
-    const char* data;
-    int size;
-    int width;
-    int height;
-    Format format;
-};
-
-const std::array<Entry, 19> catalogue { {
-    { "GUI_top_jpg", BinaryData::GUI_top_jpg, BinaryData::GUI_top_jpgSize, 556, 503, Format::jpeg },
-    { "GUI_cote_jpg", BinaryData::GUI_cote_jpg, BinaryData::GUI_cote_jpgSize, 556, 503, Format::jpeg },
-    { "WXYZ_png", BinaryData::WXYZ_png, BinaryData::WXYZ_pngSize, 38, 7, Format::png },
-    { "WYZX_png", BinaryData::WYZX_png, BinaryData::WYZX_pngSize, 38, 7, Format::png },
-    { "engrenage_png", BinaryData::engrenage_png, BinaryData::engrenage_pngSize, 22, 22, Format::png },
-    { "vueCross_png", BinaryData::vueCross_png, BinaryData::vueCross_pngSize, 19, 19, Format::png },
-    { "vueDot_png", BinaryData::vueDot_png, BinaryData::vueDot_pngSize, 19, 19, Format::png },
-    { "eyeLight_png", BinaryData::eyeLight_png, BinaryData::eyeLight_pngSize, 24, 24, Format::png },
-    { "eyeDark_png", BinaryData::eyeDark_png, BinaryData::eyeDark_pngSize, 24, 24, Format::png },
-    { "welcomeLogo_png", BinaryData::welcomeLogo_png, BinaryData::welcomeLogo_pngSize, 220, 280, Format::png },
-    { "inputVuMeters_stereo_png", BinaryData::inputVuMeters_stereo_png, BinaryData::inputVuMeters_stereo_pngSize, 27, 332, Format::png },
-    { "inputVuMeters_quad_png", BinaryData::inputVuMeters_quad_png, BinaryData::inputVuMeters_quad_pngSize, 27, 332, Format::png },
-    { "inputVuMeters_5_1_png", BinaryData::inputVuMeters_5_1_png, BinaryData::inputVuMeters_5_1_pngSize, 27, 332, Format::png },
-    { "inputVuMeters_7_1_png", BinaryData::inputVuMeters_7_1_png, BinaryData::inputVuMeters_7_1_pngSize, 27, 332, Format::png },
-    { "inputVuMeters_8_0_png", BinaryData::inputVuMeters_8_0_png, BinaryData::inputVuMeters_8_0_pngSize, 27, 332, Format::png },
-    { "vuMeterVertical_png", BinaryData::vuMeterVertical_png, BinaryData::vuMeterVertical_pngSize, 10, 143, Format::png },
-    { "bouton_G_70x70_png", BinaryData::bouton_G_70x70_png, BinaryData::bouton_G_70x70_pngSize, 70, 8890, Format::png },
-    { "bouton_AW_70x70_png", BinaryData::bouton_AW_70x70_png, BinaryData::bouton_AW_70x70_pngSize, 70, 8890, Format::png },
-    { "bouton_AW_Centre0_70x70_V3_png", BinaryData::bouton_AW_Centre0_70x70_V3_png, BinaryData::bouton_AW_Centre0_70x70_V3_pngSize, 70, 8890, Format::png },
-} };
-
-juce::Image fetch (const char* data, int size)
-{
-    return juce::ImageCache::getFromMemory (data, size);
-}
-
-juce::Image fetch (const Entry& entry)
-{
-    return fetch (entry.data, entry.size);
-}
-
-const juce::uint8* bytesOf (const Entry& entry)
-{
-    return reinterpret_cast<const juce::uint8*> (entry.data);
-}
-
-int bigEndian16 (const juce::uint8* bytes)
-{
-    return (bytes[0] << 8) | bytes[1];
-}
-
-/** The fields of a PNG's header chunk that say how its pixels are stored. */
-struct PngHeader
-{
-    int bitDepth;
-    int colourType;
-    int interlace;
-};
-
-std::optional<PngHeader> readPngHeader (const Entry& entry)
-{
-    constexpr std::array<juce::uint8, 8> signature { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n' };
-    const auto* bytes = bytesOf (entry);
-
-    if (entry.size < 33 || ! std::equal (signature.begin(), signature.end(), bytes) || std::memcmp (bytes + 12, "IHDR", 4) != 0)
-        return std::nullopt;
-
-    return PngHeader { bytes[24], bytes[25], bytes[28] };
-}
-
-/** The marker of the JPEG frame header (0xc0 baseline, 0xc2 progressive, ...) and its component count. */
-struct JpegFrame
-{
-    int marker;
-    int precision;
-    int components;
-};
-
-std::optional<JpegFrame> readJpegFrame (const Entry& entry)
-{
-    const auto* bytes = bytesOf (entry);
-
-    if (entry.size < 4 || bytes[0] != 0xff || bytes[1] != 0xd8)
-        return std::nullopt;
-
-    for (auto position = 2; position + 9 < entry.size;)
+    enum class Format
     {
-        if (bytes[position] != 0xff)
-            return std::nullopt;
+        png,
+        jpeg
+    };
 
-        const auto marker = bytes[position + 1];
-        const auto isFrameHeader = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+    struct Entry
+    {
+        const char* name;
+        const char* data;
+        int size;
+        int width;
+        int height;
+        Format format;
+    };
 
-        if (isFrameHeader)
-            return JpegFrame { marker, bytes[position + 4], bytes[position + 9] };
+    const std::array<Entry, 19> catalogue { {
+        { "GUI_top_jpg", BinaryData::GUI_top_jpg, BinaryData::GUI_top_jpgSize, 556, 503, Format::jpeg },
+        { "GUI_cote_jpg", BinaryData::GUI_cote_jpg, BinaryData::GUI_cote_jpgSize, 556, 503, Format::jpeg },
+        { "WXYZ_png", BinaryData::WXYZ_png, BinaryData::WXYZ_pngSize, 38, 7, Format::png },
+        { "WYZX_png", BinaryData::WYZX_png, BinaryData::WYZX_pngSize, 38, 7, Format::png },
+        { "engrenage_png", BinaryData::engrenage_png, BinaryData::engrenage_pngSize, 22, 22, Format::png },
+        { "vueCross_png", BinaryData::vueCross_png, BinaryData::vueCross_pngSize, 19, 19, Format::png },
+        { "vueDot_png", BinaryData::vueDot_png, BinaryData::vueDot_pngSize, 19, 19, Format::png },
+        { "eyeLight_png", BinaryData::eyeLight_png, BinaryData::eyeLight_pngSize, 24, 24, Format::png },
+        { "eyeDark_png", BinaryData::eyeDark_png, BinaryData::eyeDark_pngSize, 24, 24, Format::png },
+        { "welcomeLogo_png", BinaryData::welcomeLogo_png, BinaryData::welcomeLogo_pngSize, 220, 280, Format::png },
+        { "inputVuMeters_stereo_png", BinaryData::inputVuMeters_stereo_png, BinaryData::inputVuMeters_stereo_pngSize, 27, 332, Format::png },
+        { "inputVuMeters_quad_png", BinaryData::inputVuMeters_quad_png, BinaryData::inputVuMeters_quad_pngSize, 27, 332, Format::png },
+        { "inputVuMeters_5_1_png", BinaryData::inputVuMeters_5_1_png, BinaryData::inputVuMeters_5_1_pngSize, 27, 332, Format::png },
+        { "inputVuMeters_7_1_png", BinaryData::inputVuMeters_7_1_png, BinaryData::inputVuMeters_7_1_pngSize, 27, 332, Format::png },
+        { "inputVuMeters_8_0_png", BinaryData::inputVuMeters_8_0_png, BinaryData::inputVuMeters_8_0_pngSize, 27, 332, Format::png },
+        { "vuMeterVertical_png", BinaryData::vuMeterVertical_png, BinaryData::vuMeterVertical_pngSize, 10, 143, Format::png },
+        { "bouton_G_70x70_png", BinaryData::bouton_G_70x70_png, BinaryData::bouton_G_70x70_pngSize, 70, 8890, Format::png },
+        { "bouton_AW_70x70_png", BinaryData::bouton_AW_70x70_png, BinaryData::bouton_AW_70x70_pngSize, 70, 8890, Format::png },
+        { "bouton_AW_Centre0_70x70_V3_png", BinaryData::bouton_AW_Centre0_70x70_V3_png, BinaryData::bouton_AW_Centre0_70x70_V3_pngSize, 70, 8890, Format::png },
+    } };
 
-        position += 2 + bigEndian16 (bytes + position + 2);
+    juce::Image fetch (const char* data, int size)
+    {
+        return juce::ImageCache::getFromMemory (data, size);
     }
 
-    return std::nullopt;
-}
+    juce::Image fetch (const Entry& entry)
+    {
+        return fetch (entry.data, entry.size);
+    }
 
-float luminance (juce::Colour colour)
-{
-    return 0.2126f * colour.getFloatRed() + 0.7152f * colour.getFloatGreen() + 0.0722f * colour.getFloatBlue();
-}
+    const juce::uint8* bytesOf (const Entry& entry)
+    {
+        return reinterpret_cast<const juce::uint8*> (entry.data);
+    }
 
-float meanLuminance (const juce::Image& image, juce::Rectangle<int> area)
-{
-    auto sum = 0.0f;
+    int bigEndian16 (const juce::uint8* bytes)
+    {
+        return (bytes[0] << 8) | bytes[1];
+    }
 
-    for (auto y = area.getY(); y < area.getBottom(); ++y)
-        for (auto x = area.getX(); x < area.getRight(); ++x)
-            sum += luminance (image.getPixelAt (x, y));
+    /** The fields of a PNG's header chunk that say how its pixels are stored. */
+    struct PngHeader
+    {
+        int bitDepth;
+        int colourType;
+        int interlace;
+    };
 
-    return sum / static_cast<float> (area.getWidth() * area.getHeight());
-}
-}  // namespace
+    std::optional<PngHeader> readPngHeader (const Entry& entry)
+    {
+        constexpr std::array<juce::uint8, 8> signature { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n' };
+        const auto* bytes = bytesOf (entry);
+
+        if (entry.size < 33 || ! std::equal (signature.begin(), signature.end(), bytes) || std::memcmp (bytes + 12, "IHDR", 4) != 0)
+            return std::nullopt;
+
+        return PngHeader { bytes[24], bytes[25], bytes[28] };
+    }
+
+    /** The marker of the JPEG frame header (0xc0 baseline, 0xc2 progressive, ...) and its component count. */
+    struct JpegFrame
+    {
+        int marker;
+        int precision;
+        int components;
+    };
+
+    std::optional<JpegFrame> readJpegFrame (const Entry& entry)
+    {
+        const auto* bytes = bytesOf (entry);
+
+        if (entry.size < 4 || bytes[0] != 0xff || bytes[1] != 0xd8)
+            return std::nullopt;
+
+        for (auto position = 2; position + 9 < entry.size;)
+        {
+            if (bytes[position] != 0xff)
+                return std::nullopt;
+
+            const auto marker = bytes[position + 1];
+            const auto isFrameHeader = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+
+            if (isFrameHeader)
+                return JpegFrame { marker, bytes[position + 4], bytes[position + 9] };
+
+            position += 2 + bigEndian16 (bytes + position + 2);
+        }
+
+        return std::nullopt;
+    }
+
+    float luminance (juce::Colour colour)
+    {
+        return 0.2126f * colour.getFloatRed() + 0.7152f * colour.getFloatGreen() + 0.0722f * colour.getFloatBlue();
+    }
+
+    float meanLuminance (const juce::Image& image, juce::Rectangle<int> area)
+    {
+        auto sum = 0.0f;
+
+        for (auto y = area.getY(); y < area.getBottom(); ++y)
+            for (auto x = area.getX(); x < area.getRight(); ++x)
+                sum += luminance (image.getPixelAt (x, y));
+
+        return sum / static_cast<float> (area.getWidth() * area.getHeight());
+    }
+} // namespace
 
 //==============================================================================
 TEST (EmbeddedImages, everyImageDecodesToItsCatalogueSize)
@@ -218,91 +218,91 @@ TEST (EmbeddedImages, theFontIsRobotoRegularWithOutlines)
 //==============================================================================
 namespace
 {
-constexpr int frameSize = 70;
-constexpr int frameCount = 127;
-constexpr int centreFrame = 63;
-constexpr int arcKnobMargin = 5;
+    constexpr int frameSize = 70;
+    constexpr int frameCount = 127;
+    constexpr int centreFrame = 63;
+    constexpr int arcKnobMargin = 5;
 
-juce::Image gainStrip() { return fetch (BinaryData::bouton_G_70x70_png, BinaryData::bouton_G_70x70_pngSize); }
-juce::Image unipolarStrip() { return fetch (BinaryData::bouton_AW_70x70_png, BinaryData::bouton_AW_70x70_pngSize); }
-juce::Image bipolarStrip() { return fetch (BinaryData::bouton_AW_Centre0_70x70_V3_png, BinaryData::bouton_AW_Centre0_70x70_V3_pngSize); }
+    juce::Image gainStrip() { return fetch (BinaryData::bouton_G_70x70_png, BinaryData::bouton_G_70x70_pngSize); }
+    juce::Image unipolarStrip() { return fetch (BinaryData::bouton_AW_70x70_png, BinaryData::bouton_AW_70x70_pngSize); }
+    juce::Image bipolarStrip() { return fetch (BinaryData::bouton_AW_Centre0_70x70_V3_png, BinaryData::bouton_AW_Centre0_70x70_V3_pngSize); }
 
-/** A pixel of frame k, in the frame's own coordinates. */
-juce::Colour framePixel (const juce::Image& strip, int frame, int x, int y)
-{
-    return strip.getPixelAt (x, frame * frameSize + y);
-}
-
-float distanceFromFrameCentre (int x, int y)
-{
-    const auto half = 0.5f * static_cast<float> (frameSize);
-    return std::hypot (static_cast<float> (x) + 0.5f - half, static_cast<float> (y) + 0.5f - half);
-}
-
-bool isBlue (juce::Colour colour)
-{
-    return colour.getAlpha() > 200 && colour.getBlue() > 200 && colour.getRed() < 120 && colour.getBlue() > colour.getGreen() + 60;
-}
-
-bool isYellow (juce::Colour colour)
-{
-    return colour.getAlpha() > 200 && colour.getRed() > 200 && colour.getGreen() > 150 && colour.getBlue() < 100;
-}
-
-/** Counts and locates the pixels of one kind within a ring of a frame. */
-struct PixelCount
-{
-    int count = 0;
-    float sumX = 0.0f;
-    float sumY = 0.0f;
-
-    float meanX() const { return sumX / static_cast<float> (count); }
-    float meanY() const { return sumY / static_cast<float> (count); }
-};
-
-template <typename Predicate>
-PixelCount countPixels (const juce::Image& strip, int frame, float innerRadius, float outerRadius, Predicate predicate)
-{
-    PixelCount result;
-
-    for (auto y = 0; y < frameSize; ++y)
+    /** A pixel of frame k, in the frame's own coordinates. */
+    juce::Colour framePixel (const juce::Image& strip, int frame, int x, int y)
     {
-        for (auto x = 0; x < frameSize; ++x)
-        {
-            const auto distance = distanceFromFrameCentre (x, y);
-
-            if (distance >= innerRadius && distance <= outerRadius && predicate (framePixel (strip, frame, x, y)))
-            {
-                ++result.count;
-                result.sumX += static_cast<float> (x) + 0.5f;
-                result.sumY += static_cast<float> (y) + 0.5f;
-            }
-        }
+        return strip.getPixelAt (x, frame * frameSize + y);
     }
 
-    return result;
-}
+    float distanceFromFrameCentre (int x, int y)
+    {
+        const auto half = 0.5f * static_cast<float> (frameSize);
+        return std::hypot (static_cast<float> (x) + 0.5f - half, static_cast<float> (y) + 0.5f - half);
+    }
 
-/** The pointer's direction: the angle of its blue pixels inside the knob body,
+    bool isBlue (juce::Colour colour)
+    {
+        return colour.getAlpha() > 200 && colour.getBlue() > 200 && colour.getRed() < 120 && colour.getBlue() > colour.getGreen() + 60;
+    }
+
+    bool isYellow (juce::Colour colour)
+    {
+        return colour.getAlpha() > 200 && colour.getRed() > 200 && colour.getGreen() > 150 && colour.getBlue() < 100;
+    }
+
+    /** Counts and locates the pixels of one kind within a ring of a frame. */
+    struct PixelCount
+    {
+        int count = 0;
+        float sumX = 0.0f;
+        float sumY = 0.0f;
+
+        float meanX() const { return sumX / static_cast<float> (count); }
+        float meanY() const { return sumY / static_cast<float> (count); }
+    };
+
+    template <typename Predicate>
+    PixelCount countPixels (const juce::Image& strip, int frame, float innerRadius, float outerRadius, Predicate predicate)
+    {
+        PixelCount result;
+
+        for (auto y = 0; y < frameSize; ++y)
+        {
+            for (auto x = 0; x < frameSize; ++x)
+            {
+                const auto distance = distanceFromFrameCentre (x, y);
+
+                if (distance >= innerRadius && distance <= outerRadius && predicate (framePixel (strip, frame, x, y)))
+                {
+                    ++result.count;
+                    result.sumX += static_cast<float> (x) + 0.5f;
+                    result.sumY += static_cast<float> (y) + 0.5f;
+                }
+            }
+        }
+
+        return result;
+    }
+
+    /** The pointer's direction: the angle of its blue pixels inside the knob body,
     in degrees clockwise from straight up.
 */
-float pointerDegrees (const juce::Image& strip, int frame)
-{
-    constexpr float bodyRadius = 19.0f;
-    const auto pointer = countPixels (strip, frame, 0.0f, bodyRadius, isBlue);
-    const auto half = 0.5f * static_cast<float> (frameSize);
-    return juce::radiansToDegrees (std::atan2 (pointer.meanX() - half, half - pointer.meanY()));
-}
+    float pointerDegrees (const juce::Image& strip, int frame)
+    {
+        constexpr float bodyRadius = 19.0f;
+        const auto pointer = countPixels (strip, frame, 0.0f, bodyRadius, isBlue);
+        const auto half = 0.5f * static_cast<float> (frameSize);
+        return juce::radiansToDegrees (std::atan2 (pointer.meanX() - half, half - pointer.meanY()));
+    }
 
-float expectedKnobDegrees (int frame)
-{
-    return -135.0f + 270.0f * static_cast<float> (frame) / static_cast<float> (frameCount - 1);
-}
+    float expectedKnobDegrees (int frame)
+    {
+        return -135.0f + 270.0f * static_cast<float> (frame) / static_cast<float> (frameCount - 1);
+    }
 
-// Where the arc knobs draw their value arcs.
-constexpr float arcInner = 22.0f;
-constexpr float arcOuter = 29.0f;
-}  // namespace
+    // Where the arc knobs draw their value arcs.
+    constexpr float arcInner = 22.0f;
+    constexpr float arcOuter = 29.0f;
+} // namespace
 
 TEST (KnobFilmstrips, everyFrameHoldsOneKnobCentredInItsOwnSeventyRows)
 {
@@ -380,7 +380,7 @@ TEST (KnobFilmstrips, unipolarArcGrowsClockwiseFromTheLowerLeft)
     }
 
     const auto quarter = countPixels (strip, 31, arcInner, arcOuter, isBlue);
-    EXPECT_LT (quarter.meanX(), 35.0f);  // still on the left
+    EXPECT_LT (quarter.meanX(), 35.0f); // still on the left
     EXPECT_GT (countPixels (strip, frameCount - 1, arcInner, arcOuter, isBlue).count, 3 * quarter.count);
 }
 
@@ -444,26 +444,26 @@ TEST (KnobFilmstrips, centreFrameDiffersFromItsNeighboursAtTheTopMark)
 //==============================================================================
 namespace
 {
-struct MeterGroup
-{
-    const char* name;
-    const char* data;
-    int size;
-    int meterHeight;
-    std::vector<int> rowTops;
-};
+    struct MeterGroup
+    {
+        const char* name;
+        const char* data;
+        int size;
+        int meterHeight;
+        std::vector<int> rowTops;
+    };
 
-const std::array<MeterGroup, 5> meterGroups { {
-    { "stereo", BinaryData::inputVuMeters_stereo_png, BinaryData::inputVuMeters_stereo_pngSize, 320, { 0 } },
-    { "quad", BinaryData::inputVuMeters_quad_png, BinaryData::inputVuMeters_quad_pngSize, 152, { 168, 0 } },
-    { "5.1", BinaryData::inputVuMeters_5_1_png, BinaryData::inputVuMeters_5_1_pngSize, 96, { 224, 112, 0 } },
-    { "7.1", BinaryData::inputVuMeters_7_1_png, BinaryData::inputVuMeters_7_1_pngSize, 60, { 260, 176, 92, 8 } },
-    { "8.0", BinaryData::inputVuMeters_8_0_png, BinaryData::inputVuMeters_8_0_pngSize, 60, { 260, 176, 92, 8 } },
-} };
+    const std::array<MeterGroup, 5> meterGroups { {
+        { "stereo", BinaryData::inputVuMeters_stereo_png, BinaryData::inputVuMeters_stereo_pngSize, 320, { 0 } },
+        { "quad", BinaryData::inputVuMeters_quad_png, BinaryData::inputVuMeters_quad_pngSize, 152, { 168, 0 } },
+        { "5.1", BinaryData::inputVuMeters_5_1_png, BinaryData::inputVuMeters_5_1_pngSize, 96, { 224, 112, 0 } },
+        { "7.1", BinaryData::inputVuMeters_7_1_png, BinaryData::inputVuMeters_7_1_pngSize, 60, { 260, 176, 92, 8 } },
+        { "8.0", BinaryData::inputVuMeters_8_0_png, BinaryData::inputVuMeters_8_0_pngSize, 60, { 260, 176, 92, 8 } },
+    } };
 
-constexpr std::array<int, 2> wellX { 6, 16 };
-constexpr int meterWidth = 3;
-}  // namespace
+    constexpr std::array<int, 2> wellX { 6, 16 };
+    constexpr int meterWidth = 3;
+} // namespace
 
 TEST (InputMeterStrips, wellsLieAtXSixAndSixteenUnderEveryMeter)
 {
@@ -569,7 +569,7 @@ TEST (LevelGradient, runsFromGreenAtTheBottomThroughYellowToRedAtTheTop)
 
 TEST (ChannelOrderLabels, eachLetterStandsUnderItsOwnMeter)
 {
-    constexpr float firstCentre = 4.5f;  // meters 10 px apart, 3 px wide, the first at x 3
+    constexpr float firstCentre = 4.5f; // meters 10 px apart, 3 px wide, the first at x 3
     constexpr int pitch = 10;
     const auto fuma = fetch (BinaryData::WXYZ_png, BinaryData::WXYZ_pngSize);
     const auto ambix = fetch (BinaryData::WYZX_png, BinaryData::WYZX_pngSize);
@@ -617,30 +617,30 @@ TEST (ChannelOrderLabels, eachLetterStandsUnderItsOwnMeter)
 //==============================================================================
 namespace
 {
-juce::Image topBackground() { return fetch (BinaryData::GUI_top_jpg, BinaryData::GUI_top_jpgSize); }
-juce::Image unwrappedBackground() { return fetch (BinaryData::GUI_cote_jpg, BinaryData::GUI_cote_jpgSize); }
+    juce::Image topBackground() { return fetch (BinaryData::GUI_top_jpg, BinaryData::GUI_top_jpgSize); }
+    juce::Image unwrappedBackground() { return fetch (BinaryData::GUI_cote_jpg, BinaryData::GUI_cote_jpgSize); }
 
-float meanDifference (const juce::Image& a, const juce::Image& b, juce::Rectangle<int> area)
-{
-    auto sum = 0.0f;
+    float meanDifference (const juce::Image& a, const juce::Image& b, juce::Rectangle<int> area)
+    {
+        auto sum = 0.0f;
 
-    for (auto y = area.getY(); y < area.getBottom(); ++y)
-        for (auto x = area.getX(); x < area.getRight(); ++x)
-            sum += std::abs (luminance (a.getPixelAt (x, y)) - luminance (b.getPixelAt (x, y)));
+        for (auto y = area.getY(); y < area.getBottom(); ++y)
+            for (auto x = area.getX(); x < area.getRight(); ++x)
+                sum += std::abs (luminance (a.getPixelAt (x, y)) - luminance (b.getPixelAt (x, y)));
 
-    return sum / static_cast<float> (area.getWidth() * area.getHeight());
-}
-}  // namespace
+        return sum / static_cast<float> (area.getWidth() * area.getHeight());
+    }
+} // namespace
 
 TEST (EditorBackgrounds, shareTheFrameAndDifferInThePadArea)
 {
     const auto top = topBackground();
     const auto unwrapped = unwrappedBackground();
 
-    EXPECT_LT (meanDifference (top, unwrapped, { 0, 0, 556, 28 }), 0.01f);  // header band
-    EXPECT_LT (meanDifference (top, unwrapped, { 436, 37, 101, 363 }), 0.01f);  // meters
-    EXPECT_LT (meanDifference (top, unwrapped, { 0, 411, 556, 92 }), 0.01f);  // bottom band
-    EXPECT_GT (meanDifference (top, unwrapped, { 29, 61, 385, 317 }), 0.02f);  // pads
+    EXPECT_LT (meanDifference (top, unwrapped, { 0, 0, 556, 28 }), 0.01f); // header band
+    EXPECT_LT (meanDifference (top, unwrapped, { 436, 37, 101, 363 }), 0.01f); // meters
+    EXPECT_LT (meanDifference (top, unwrapped, { 0, 411, 556, 92 }), 0.01f); // bottom band
+    EXPECT_GT (meanDifference (top, unwrapped, { 29, 61, 385, 317 }), 0.02f); // pads
 }
 
 TEST (EditorBackgrounds, wellsLieUnderTheInputAndOutputMeters)

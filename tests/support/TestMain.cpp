@@ -7,7 +7,7 @@ namespace
     /** Turns every framework assertion (logged because assertions are logged in
         every build) into a failure of the test that hit it.
     */
-    class AssertionsFailTests  : public juce::Logger
+    class AssertionsFailTests : public juce::Logger
     {
     public:
         void logMessage (const juce::String& message) override

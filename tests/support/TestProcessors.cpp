@@ -25,5 +25,6 @@ void HostedProcessor::process (juce::AudioBuffer<float>& buffer)
 juce::AudioBuffer<float> makeNoise (int numChannels, int numSamples, juce::int64 seed)
 {
     juce::Random random (seed);
-    return makeBuffer (numChannels, numSamples, [&] (int, int) { return random.nextFloat() * 2.0f - 1.0f; });
+    return makeBuffer (numChannels, numSamples, [&] (int, int)
+                       { return random.nextFloat() * 2.0f - 1.0f; });
 }

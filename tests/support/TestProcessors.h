@@ -5,7 +5,7 @@
 /** A processor whose host channel counts a test sets as a host wrapper would,
     including counts that no wrapper would offer.
 */
-class HostedProcessor  : public VevazovAzudAudioProcessor
+class HostedProcessor : public VevazovAzudAudioProcessor
 {
 public:
     explicit HostedProcessor (juce::PluginHostType::HostType host = juce::PluginHostType::UnknownHost);

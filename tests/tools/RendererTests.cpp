@@ -50,12 +50,11 @@ namespace
                 buffer.setSample (channel, i, random.nextFloat() - 0.5f);
 
         juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(), 48000.0,
-                                                                              static_cast<unsigned int> (numChannels), 24, {}, 0));
+        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(), 48000.0, static_cast<unsigned int> (numChannels), 24, {}, 0));
         writer->writeFromAudioSampleBuffer (buffer, 0, numSamples);
     }
 
-    class Renderer  : public ::testing::Test
+    class Renderer : public ::testing::Test
     {
     protected:
         void SetUp() override
@@ -118,7 +117,8 @@ TEST_F (Renderer, directionAndFormatOptionsReachTheEncoder)
     ASSERT_EQ (result.exitCode, 0) << result.output;
 
     const auto samples = readAll (*openWav (output));
-    const auto peakOf = [&] (int channel) { return samples.getMagnitude (channel, 0, samples.getNumSamples()); };
+    const auto peakOf = [&] (int channel)
+    { return samples.getMagnitude (channel, 0, samples.getNumSamples()); };
 
     // FuMa order W X Y Z; a source 90 degrees to the left lies on +Y, with W 3 dB below it.
     EXPECT_LT (peakOf (1), peakOf (2) * 1.0e-3f);
@@ -176,13 +176,12 @@ TEST_F (Renderer, spreadsA51BedSoThatEachChannelLandsAtItsLayoutDirection)
     }
 
     const auto output = directory.getChildFile ("bed-bformat.wav");
-    const auto result = runRenderer ({ "--input", input.getFullPathName(), "--width", "100", "--azimuth", "20",
-                                       "--output", output.getFullPathName() });
+    const auto result = runRenderer ({ "--input", input.getFullPathName(), "--width", "100", "--azimuth", "20", "--output", output.getFullPathName() });
     ASSERT_EQ (result.exitCode, 0) << result.output;
     EXPECT_TRUE (result.output.contains ("5.1 - L R C Lfe Ls Rs"));
 
     const auto encoded = readAll (*openWav (output));
-    const float offsets[] = { -30.0f, 30.0f, 0.0f, 0.0f, -120.0f, 120.0f };  // L R C Lfe Ls Rs, clockwise
+    const float offsets[] = { -30.0f, 30.0f, 0.0f, 0.0f, -120.0f, 120.0f }; // L R C Lfe Ls Rs, clockwise
 
     for (auto channel = 0; channel < 6; ++channel)
     {
@@ -207,8 +206,7 @@ TEST_F (Renderer, helpListsEveryOption)
     const auto result = runRenderer ({ "--help" });
     EXPECT_EQ (result.exitCode, 0);
 
-    for (const auto* option : { "--input", "--output", "--format", "--azimuth", "--elevation", "--distance", "--width",
-                                "--gain", "--block-size", "--layout", "--attenuation", "--help" })
+    for (const auto* option : { "--input", "--output", "--format", "--azimuth", "--elevation", "--distance", "--width", "--gain", "--block-size", "--layout", "--attenuation", "--help" })
         EXPECT_TRUE (result.output.contains (option)) << option;
 }
 

@@ -9,65 +9,65 @@
 
 namespace
 {
-constexpr auto usage =
-    "usage: velorin-artwork <resources-dir> [--contact-sheet <file.png>] [--previews <dir>]\n"
-    "  Draws every embedded image into <resources-dir>. The same program always writes\n"
-    "  the same bytes, so the committed files can be checked by regenerating them.\n"
-    "  --contact-sheet  also writes one PNG showing the whole set for review\n"
-    "  --previews       also writes editor-top-preview.png, editor-cote-preview.png and\n"
-    "                   editor-welcome-preview.png: the backgrounds with the other images\n"
-    "                   composited where the editor draws them\n";
+    constexpr auto usage =
+        "usage: velorin-artwork <resources-dir> [--contact-sheet <file.png>] [--previews <dir>]\n"
+        "  Draws every embedded image into <resources-dir>. The same program always writes\n"
+        "  the same bytes, so the committed files can be checked by regenerating them.\n"
+        "  --contact-sheet  also writes one PNG showing the whole set for review\n"
+        "  --previews       also writes editor-top-preview.png, editor-cote-preview.png and\n"
+        "                   editor-welcome-preview.png: the backgrounds with the other images\n"
+        "                   composited where the editor draws them\n";
 
-struct Arguments
-{
-    juce::File resources;
-    juce::File contactSheet;
-    juce::File previews;
-};
-
-std::optional<Arguments> parseArguments (const juce::StringArray& arguments)
-{
-    Arguments parsed;
-
-    for (auto index = 0; index < arguments.size(); ++index)
+    struct Arguments
     {
-        const auto& argument = arguments[index];
-        const auto hasValue = index + 1 < arguments.size();
+        juce::File resources;
+        juce::File contactSheet;
+        juce::File previews;
+    };
 
-        if (argument == "--contact-sheet" && hasValue)
-            parsed.contactSheet = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
-        else if (argument == "--previews" && hasValue)
-            parsed.previews = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
-        else if (! argument.startsWith ("-") && parsed.resources == juce::File())
-            parsed.resources = juce::File::getCurrentWorkingDirectory().getChildFile (argument);
-        else
+    std::optional<Arguments> parseArguments (const juce::StringArray& arguments)
+    {
+        Arguments parsed;
+
+        for (auto index = 0; index < arguments.size(); ++index)
+        {
+            const auto& argument = arguments[index];
+            const auto hasValue = index + 1 < arguments.size();
+
+            if (argument == "--contact-sheet" && hasValue)
+                parsed.contactSheet = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
+            else if (argument == "--previews" && hasValue)
+                parsed.previews = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
+            else if (! argument.startsWith ("-") && parsed.resources == juce::File())
+                parsed.resources = juce::File::getCurrentWorkingDirectory().getChildFile (argument);
+            else
+                return std::nullopt;
+        }
+
+        if (parsed.resources == juce::File())
             return std::nullopt;
+
+        return parsed;
     }
 
-    if (parsed.resources == juce::File())
-        return std::nullopt;
-
-    return parsed;
-}
-
-bool writeFile (const juce::File& file, const void* data, size_t size)
-{
-    if (! file.getParentDirectory().createDirectory() || ! file.replaceWithData (data, size))
+    bool writeFile (const juce::File& file, const void* data, size_t size)
     {
-        std::cerr << "velorin-artwork: cannot write " << file.getFullPathName() << std::endl;
-        return false;
+        if (! file.getParentDirectory().createDirectory() || ! file.replaceWithData (data, size))
+        {
+            std::cerr << "velorin-artwork: cannot write " << file.getFullPathName() << std::endl;
+            return false;
+        }
+
+        std::cout << file.getFullPathName() << "  " << size << " bytes" << std::endl;
+        return true;
     }
 
-    std::cout << file.getFullPathName() << "  " << size << " bytes" << std::endl;
-    return true;
-}
-
-bool writePng (const juce::File& file, const juce::Image& image)
-{
-    const auto bytes = artwork::encode (image, artwork::Encoding::png);
-    return writeFile (file, bytes.getData(), bytes.getSize());
-}
-}  // namespace
+    bool writePng (const juce::File& file, const juce::Image& image)
+    {
+        const auto bytes = artwork::encode (image, artwork::Encoding::png);
+        return writeFile (file, bytes.getData(), bytes.getSize());
+    }
+} // namespace
 
 int main (int argc, char* argv[])
 {

@@ -9,13 +9,13 @@
 */
 namespace artwork
 {
-/** Top view: the round pad with the listener's head, distance rings and
+    /** Top view: the round pad with the listener's head, distance rings and
     azimuth spokes, and the elevation scale beside it.
 */
-juce::Image drawTopViewBackground();
+    juce::Image drawTopViewBackground();
 
-/** Unwrapped view: the azimuth-by-elevation grid labelled BACK, LEFT, FRONT,
+    /** Unwrapped view: the azimuth-by-elevation grid labelled BACK, LEFT, FRONT,
     RIGHT, BACK through its middle, UP above and DOWN below.
 */
-juce::Image drawUnwrappedViewBackground();
-}  // namespace artwork
+    juce::Image drawUnwrappedViewBackground();
+} // namespace artwork

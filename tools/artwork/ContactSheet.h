@@ -8,5 +8,5 @@
 */
 namespace artwork
 {
-juce::Image drawContactSheet (const RenderedSet& set);
-}  // namespace artwork
+    juce::Image drawContactSheet (const RenderedSet& set);
+} // namespace artwork

@@ -9,16 +9,16 @@
 */
 namespace artwork
 {
-enum class EditorView
-{
-    top,
-    unwrapped
-};
+    enum class EditorView
+    {
+        top,
+        unwrapped
+    };
 
-juce::Image drawEditorPreview (const RenderedSet& set, EditorView view);
+    juce::Image drawEditorPreview (const RenderedSet& set, EditorView view);
 
-/** The welcome panel open over the top view: the logo card at the panel's
+    /** The welcome panel open over the top view: the logo card at the panel's
     opacity, with the product title and the maker's link set over it.
 */
-juce::Image drawWelcomePreview (const RenderedSet& set);
-}  // namespace artwork
+    juce::Image drawWelcomePreview (const RenderedSet& set);
+} // namespace artwork

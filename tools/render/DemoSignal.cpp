@@ -4,7 +4,7 @@ namespace
 {
     constexpr double demoSeconds = 6.0;
     constexpr double noteSeconds = 0.3;
-    constexpr double peakLevel = 0.5;  // -6 dBFS
+    constexpr double peakLevel = 0.5; // -6 dBFS
     constexpr int numHarmonics = 8;
 
     // A pentatonic phrase, in semitones above A3.

@@ -116,13 +116,11 @@ namespace
             return "cannot write " + target.getFullPathName();
 
         juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), sampleRate,
-                                                                              static_cast<unsigned int> (samples.getNumChannels()),
-                                                                              32, {}, 0));
+        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), sampleRate, static_cast<unsigned int> (samples.getNumChannels()), 32, {}, 0));
         if (writer == nullptr)
             return "cannot write a 32-bit float WAV to " + target.getFullPathName();
 
-        stream.release();  // the writer owns it now
+        stream.release(); // the writer owns it now
 
         if (! writer->writeFromAudioSampleBuffer (samples, 0, samples.getNumSamples()) || ! writer->flush())
             return "cannot write " + target.getFullPathName();
@@ -153,8 +151,7 @@ RenderOutcome renderOffline (const RenderOptions& options)
         const auto& layout = InputLayouts::layoutFor (options.layout);
 
         if (layout.layoutInputChannels > numInputs)
-            return { {}, juce::String ("layout \"") + layout.name + "\" reads " + juce::String (layout.layoutInputChannels)
-                             + " channels but the input has " + juce::String (numInputs) };
+            return { {}, juce::String ("layout \"") + layout.name + "\" reads " + juce::String (layout.layoutInputChannels) + " channels but the input has " + juce::String (numInputs) };
     }
 
     std::unique_ptr<juce::AudioProcessor> plugin (createPluginFilter());

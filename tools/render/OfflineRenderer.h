@@ -10,8 +10,8 @@
 struct RenderResult
 {
     juce::File output;
-    juce::StringArray channelNames;   // in output order: W X Y Z or W Y Z X
-    std::array<float, 4> peaks {};    // linear, per output channel
+    juce::StringArray channelNames; // in output order: W X Y Z or W Y Z X
+    std::array<float, 4> peaks {}; // linear, per output channel
     juce::String layoutName;
     double sampleRate = 0.0;
     juce::int64 numSamples = 0;

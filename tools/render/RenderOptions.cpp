@@ -19,18 +19,18 @@ namespace
     const std::vector<NumericOption>& numericOptions()
     {
         static const std::vector<NumericOption> options {
-            { "--azimuth",    "degrees", -180.0, 180.0, "source direction, clockwise seen from above (default 0, straight ahead)",
-              [] (RenderOptions& o, double v) { o.azimuthDegrees = static_cast<float> (v); } },
-            { "--elevation",  "degrees", -90.0,  90.0,  "source elevation, positive upward (default 0)",
-              [] (RenderOptions& o, double v) { o.elevationDegrees = static_cast<float> (v); } },
-            { "--distance",   "metres",  0.0,    4.0,   "source distance; below 1 m the source rises toward the zenith (default 1)",
-              [] (RenderOptions& o, double v) { o.distanceMetres = static_cast<float> (v); } },
-            { "--width",      "percent", 0.0,    100.0, "spread of the input channels around the source (default 0)",
-              [] (RenderOptions& o, double v) { o.widthPercent = static_cast<float> (v); } },
-            { "--gain",       "dB",      -90.0,  10.0,  "output gain (default 0)",
-              [] (RenderOptions& o, double v) { o.gainDecibels = static_cast<float> (v); } },
-            { "--block-size", "samples", 1.0,    65536.0, "samples per processed block, as a host's buffer size (default 512)",
-              [] (RenderOptions& o, double v) { o.blockSize = static_cast<int> (v); } },
+            { "--azimuth", "degrees", -180.0, 180.0, "source direction, clockwise seen from above (default 0, straight ahead)", [] (RenderOptions& o, double v)
+              { o.azimuthDegrees = static_cast<float> (v); } },
+            { "--elevation", "degrees", -90.0, 90.0, "source elevation, positive upward (default 0)", [] (RenderOptions& o, double v)
+              { o.elevationDegrees = static_cast<float> (v); } },
+            { "--distance", "metres", 0.0, 4.0, "source distance; below 1 m the source rises toward the zenith (default 1)", [] (RenderOptions& o, double v)
+              { o.distanceMetres = static_cast<float> (v); } },
+            { "--width", "percent", 0.0, 100.0, "spread of the input channels around the source (default 0)", [] (RenderOptions& o, double v)
+              { o.widthPercent = static_cast<float> (v); } },
+            { "--gain", "dB", -90.0, 10.0, "output gain (default 0)", [] (RenderOptions& o, double v)
+              { o.gainDecibels = static_cast<float> (v); } },
+            { "--block-size", "samples", 1.0, 65536.0, "samples per processed block, as a host's buffer size (default 512)", [] (RenderOptions& o, double v)
+              { o.blockSize = static_cast<int> (v); } },
         };
 
         return options;
@@ -110,7 +110,8 @@ ParsedOptions parseRenderOptions (const juce::StringArray& arguments)
         ++i;
 
         const auto& numeric = numericOptions();
-        const auto found = std::find_if (numeric.begin(), numeric.end(), [&] (const NumericOption& o) { return name == o.name; });
+        const auto found = std::find_if (numeric.begin(), numeric.end(), [&] (const NumericOption& o)
+                                         { return name == o.name; });
 
         if (found != numeric.end())
         {
@@ -120,8 +121,7 @@ ParsedOptions parseRenderOptions (const juce::StringArray& arguments)
                 return { {}, name + " needs a number, not \"" + value + "\"" };
 
             if (*number < found->minimum || *number > found->maximum)
-                return { {}, name + " " + value + " is out of range (" + juce::String (found->minimum) + " to "
-                                 + juce::String (found->maximum) + " " + found->unit + ")" };
+                return { {}, name + " " + value + " is out of range (" + juce::String (found->minimum) + " to " + juce::String (found->maximum) + " " + found->unit + ")" };
 
             if (name == "--block-size" && *number != std::floor (*number))
                 return { {}, "--block-size needs a whole number of samples, not " + value };

@@ -9,16 +9,16 @@
 */
 struct RenderOptions
 {
-    juce::File input;                  // none: the embedded demo signal
+    juce::File input; // none: the embedded demo signal
     juce::File output { juce::File::getCurrentWorkingDirectory().getChildFile ("velorin-render.wav") };
     float azimuthDegrees = 0.0f;
     float elevationDegrees = 0.0f;
     float distanceMetres = 1.0f;
     float widthPercent = 0.0f;
     float gainDecibels = 0.0f;
-    int convention = 1;                // 0 FuMa, 1 ambiX
-    int layout = -1;                   // -1: chosen from the input's channel count, as a host would
-    int attenuation = 0;               // 0 "Off", 1-5
+    int convention = 1; // 0 FuMa, 1 ambiX
+    int layout = -1; // -1: chosen from the input's channel count, as a host would
+    int attenuation = 0; // 0 "Off", 1-5
     int blockSize = 512;
     bool showHelp = false;
 };

@@ -16,13 +16,13 @@ TEST (AaxBypassParameter, namesItselfByTheRoomTheHostAllows)
     };
 
     constexpr Expected expected[] = {
-        { 0,   "MByp" },
-        { 5,   "MByp" },
-        { 6,   "MstByp" },
-        { 7,   "MstByp" },
-        { 8,   "Mast Byp" },
-        { 12,  "Mast Byp" },
-        { 13,  "Master Bypass" },
+        { 0, "MByp" },
+        { 5, "MByp" },
+        { 6, "MstByp" },
+        { 7, "MstByp" },
+        { 8, "Mast Byp" },
+        { 12, "Mast Byp" },
+        { 13, "Master Bypass" },
         { 255, "Master Bypass" },
     };
 

@@ -35,11 +35,11 @@ namespace
 
     // One component per channel configuration, always into quad (0x00040004)
     constexpr ExpectedComponent expectedComponents[] = {
-        { 0x00000001, 0x6A636161, 0x6A796161 },    // 1 in, mono:       'jcaa' 'jyaa'
-        { 0x00010002, 0x6A636162, 0x6A796162 },    // 2 in, stereo:     'jcab' 'jyab'
-        { 0x00040004, 0x6A636163, 0x6A796163 },    // 4 in, quad:       'jcac' 'jyac'
-        { 0x00060006, 0x6A636164, 0x6A796164 },    // 6 in, 5.1:        'jcad' 'jyad'
-        { 0x000C0008, 0x6A636165, 0x6A796165 },    // 8 in, 7.1 DTS:    'jcae' 'jyae'
+        { 0x00000001, 0x6A636161, 0x6A796161 }, // 1 in, mono:       'jcaa' 'jyaa'
+        { 0x00010002, 0x6A636162, 0x6A796162 }, // 2 in, stereo:     'jcab' 'jyab'
+        { 0x00040004, 0x6A636163, 0x6A796163 }, // 4 in, quad:       'jcac' 'jyac'
+        { 0x00060006, 0x6A636164, 0x6A796164 }, // 6 in, 5.1:        'jcad' 'jyad'
+        { 0x000C0008, 0x6A636165, 0x6A796165 }, // 8 in, 7.1 DTS:    'jcae' 'jyae'
     };
 
     Calls expectedEffectStart()

@@ -85,7 +85,13 @@ TEST (AaxEntryPoints, cannotUnloadWhileTheFrameworkIsInUse)
 
 TEST (AaxEntryPoints, anExceptionFromABodyBecomesUnexpectedFailure)
 {
-    EXPECT_EQ (asWord (AaxEntryPoints::guarded ([]() -> AaxResult { throw std::runtime_error ("failed"); })), unexpectedFailure);
-    EXPECT_EQ (asWord (AaxEntryPoints::guarded ([]() -> AaxResult { throw 42; })), unexpectedFailure);
-    EXPECT_EQ (AaxEntryPoints::guarded ([] { return AaxResult { -20009 }; }), -20009);
+    EXPECT_EQ (asWord (AaxEntryPoints::guarded ([]() -> AaxResult
+                                                { throw std::runtime_error ("failed"); })),
+               unexpectedFailure);
+    EXPECT_EQ (asWord (AaxEntryPoints::guarded ([]() -> AaxResult
+                                                { throw 42; })),
+               unexpectedFailure);
+    EXPECT_EQ (AaxEntryPoints::guarded ([]
+                                        { return AaxResult { -20009 }; }),
+               -20009);
 }

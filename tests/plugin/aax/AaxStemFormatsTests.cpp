@@ -12,14 +12,14 @@ TEST (AaxStemFormats, mapsEachChannelCountFromOneToEight)
     };
 
     constexpr Expected expected[] = {
-        { 1, 0x00000001 },  // mono
-        { 2, 0x00010002 },  // stereo
-        { 3, 0x00020003 },  // LCR
-        { 4, 0x00040004 },  // quad
-        { 5, 0x00050005 },  // 5.0
-        { 6, 0x00060006 },  // 5.1
-        { 7, 0x000B0007 },  // 7.0 DTS
-        { 8, 0x000C0008 },  // 7.1 DTS
+        { 1, 0x00000001 }, // mono
+        { 2, 0x00010002 }, // stereo
+        { 3, 0x00020003 }, // LCR
+        { 4, 0x00040004 }, // quad
+        { 5, 0x00050005 }, // 5.0
+        { 6, 0x00060006 }, // 5.1
+        { 7, 0x000B0007 }, // 7.0 DTS
+        { 8, 0x000C0008 }, // 7.1 DTS
     };
 
     for (const auto& row : expected)

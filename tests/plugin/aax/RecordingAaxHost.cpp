@@ -11,12 +11,12 @@ namespace
     {
         switch (field)
         {
-            case AaxContextField::audioInputs:  return "audioInputs";
+            case AaxContextField::audioInputs: return "audioInputs";
             case AaxContextField::audioOutputs: return "audioOutputs";
             case AaxContextField::bufferLength: return "bufferLength";
-            case AaxContextField::bypass:       return "bypass";
-            case AaxContextField::midiInput:    return "midiInput";
-            case AaxContextField::instance:     return "instance";
+            case AaxContextField::bypass: return "bypass";
+            case AaxContextField::midiInput: return "midiInput";
+            case AaxContextField::instance: return "instance";
         }
 
         return "unknown field";
@@ -26,9 +26,9 @@ namespace
     {
         switch (procedure)
         {
-            case AaxProcedure::createGui:        return "createGui";
+            case AaxProcedure::createGui: return "createGui";
             case AaxProcedure::createParameters: return "createParameters";
-            case AaxProcedure::processAudio:     return "processAudio";
+            case AaxProcedure::processAudio: return "processAudio";
         }
 
         return "unknown procedure";
@@ -38,14 +38,14 @@ namespace
     {
         switch (property)
         {
-            case AaxProperty::manufacturerId:     return "manufacturerId";
-            case AaxProperty::productId:          return "productId";
-            case AaxProperty::canBypass:          return "canBypass";
-            case AaxProperty::inputStemFormat:    return "inputStemFormat";
-            case AaxProperty::outputStemFormat:   return "outputStemFormat";
-            case AaxProperty::nativePluginId:     return "nativePluginId";
+            case AaxProperty::manufacturerId: return "manufacturerId";
+            case AaxProperty::productId: return "productId";
+            case AaxProperty::canBypass: return "canBypass";
+            case AaxProperty::inputStemFormat: return "inputStemFormat";
+            case AaxProperty::outputStemFormat: return "outputStemFormat";
+            case AaxProperty::nativePluginId: return "nativePluginId";
             case AaxProperty::audioSuitePluginId: return "audioSuitePluginId";
-            case AaxProperty::supportsMultiMono:  return "supportsMultiMono";
+            case AaxProperty::supportsMultiMono: return "supportsMultiMono";
         }
 
         return "unknown property";
@@ -72,7 +72,7 @@ struct RecordingAaxHost::State
 };
 
 //==============================================================================
-class RecordingAaxHost::Properties  : public AaxPropertyMap
+class RecordingAaxHost::Properties : public AaxPropertyMap
 {
 public:
     Properties (State& s, std::string objectName) : state (s), name (std::move (objectName)) {}
@@ -87,7 +87,7 @@ public:
 };
 
 //==============================================================================
-class RecordingAaxHost::Component  : public AaxComponentDescriptor
+class RecordingAaxHost::Component : public AaxComponentDescriptor
 {
 public:
     Component (State& s, std::string objectName, int componentIndex)
@@ -95,9 +95,9 @@ public:
     {
     }
 
-    void addAudioInput (AaxContextField field) override          { state.record (name, "addAudioInput", nameOf (field)); }
-    void addAudioOutput (AaxContextField field) override         { state.record (name, "addAudioOutput", nameOf (field)); }
-    void addAudioBufferLength (AaxContextField field) override   { state.record (name, "addAudioBufferLength", nameOf (field)); }
+    void addAudioInput (AaxContextField field) override { state.record (name, "addAudioInput", nameOf (field)); }
+    void addAudioOutput (AaxContextField field) override { state.record (name, "addAudioOutput", nameOf (field)); }
+    void addAudioBufferLength (AaxContextField field) override { state.record (name, "addAudioBufferLength", nameOf (field)); }
 
     void addDataInputPort (AaxContextField field, std::uint32_t numBytes) override
     {
@@ -145,14 +145,14 @@ private:
 };
 
 //==============================================================================
-class RecordingAaxHost::Effect  : public AaxEffectDescriptor
+class RecordingAaxHost::Effect : public AaxEffectDescriptor
 {
 public:
     explicit Effect (State& s) : state (s) {}
 
-    void addName (const char* effectName) override         { state.record (name, "addName", effectName); }
-    void addCategory (std::uint32_t category) override      { state.record (name, "addCategory", hex (category)); }
-    void addProcedure (AaxProcedure procedure) override     { state.record (name, "addProcedure", nameOf (procedure)); }
+    void addName (const char* effectName) override { state.record (name, "addName", effectName); }
+    void addCategory (std::uint32_t category) override { state.record (name, "addCategory", hex (category)); }
+    void addProcedure (AaxProcedure procedure) override { state.record (name, "addProcedure", nameOf (procedure)); }
 
     AaxComponentDescriptor* newComponentDescriptor() override
     {
@@ -184,7 +184,7 @@ public:
 };
 
 //==============================================================================
-class RecordingAaxHost::Collection  : public AaxEffectCollection
+class RecordingAaxHost::Collection : public AaxEffectCollection
 {
 public:
     explicit Collection (State& s) : state (s) {}
@@ -209,8 +209,8 @@ public:
         state.record (name, "addEffect", std::string (effectId) + " " + (&descriptor == effect.get() ? effect->name : "a foreign effect"));
     }
 
-    void setManufacturerName (const char* maker) override   { state.record (name, "setManufacturerName", maker); }
-    void addPackageName (const char* packageName) override  { state.record (name, "addPackageName", packageName); }
+    void setManufacturerName (const char* maker) override { state.record (name, "setManufacturerName", maker); }
+    void addPackageName (const char* packageName) override { state.record (name, "addPackageName", packageName); }
     void setPackageVersion (std::uint32_t version) override { state.record (name, "setPackageVersion", hex (version)); }
 
     bool handOverDefinition (AaxPluginDefinition** definition) override

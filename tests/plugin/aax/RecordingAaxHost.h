@@ -13,7 +13,7 @@
     "effect", "component N" and "properties N" (N counting from 0 in the order the
     host gave them out). What the host gives, refuses or throws on is set up front.
 */
-class RecordingAaxHost  : public AaxHost
+class RecordingAaxHost : public AaxHost
 {
 public:
     struct Behaviour
