@@ -95,6 +95,13 @@ namespace
         return {};
     }
 
+    // A carriage return is written out raw and read back as a line feed, as XML
+    // reads line ends: taking it that way at once makes every later save the same.
+    juce::String withXmlLineBreaks (const juce::String& text)
+    {
+        return text.replace ("\r\n", "\n").replaceCharacter ('\r', '\n');
+    }
+
     bool namesMatchIgnoringAsciiCase (const juce::String& a, const char* b) noexcept
     {
         auto p = a.getCharPointer();
@@ -277,7 +284,7 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
         case Key::windowShowAllLabels: scene.transparentWindowShowAllWidgetLabels = TextForms::leadingInteger (text) != 0; break;
         case Key::widgetColour: processor.setWidgetColour (juce::Colour (TextForms::scanHexDigits (text))); break;
         case Key::widgetIsVisible: processor.setParameter (Processor::showOnSceneIndex, value); break;
-        case Key::widgetLabel: processor.widgetLabel = text; break;
+        case Key::widgetLabel: processor.widgetLabel = withXmlLineBreaks (text); break;
         case Key::inputConfigID: processor.restoreInputConfig (whole); break;
     }
 }

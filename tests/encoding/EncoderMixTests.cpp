@@ -29,9 +29,19 @@ namespace
         std::array<float*, 4> raw {};
     };
 
+    /** The same bits, sample for sample; a NaN matches any NaN, since which operand's
+        payload a NaN result carries is the compiler's choice.
+    */
     bool sameBits (const std::vector<float>& a, const std::vector<float>& b)
     {
-        return a.size() == b.size() && std::memcmp (a.data(), b.data(), a.size() * sizeof (float)) == 0;
+        if (a.size() != b.size())
+            return false;
+
+        for (size_t i = 0; i < a.size(); ++i)
+            if (! (std::memcmp (&a[i], &b[i], sizeof (float)) == 0 || (std::isnan (a[i]) && std::isnan (b[i]))))
+                return false;
+
+        return true;
     }
 
     /** Moves an encoder somewhere new: any direction, a distance law that may even

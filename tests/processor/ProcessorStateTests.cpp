@@ -253,6 +253,10 @@ TEST_F (ProcessorStateTest, labelIsTakenAsWrittenAndAnEmptyElementClearsIt)
 
     restore (processor, "<Root><widgetLabel></widgetLabel></Root>");
     EXPECT_TRUE (processor.getWidgetLabel().isEmpty());
+
+    // Line ends are taken as XML reads them, so that the label survives every later save.
+    restore (processor, "<Root><widgetLabel>one&#13;two&#13;&#10;three</widgetLabel></Root>");
+    EXPECT_EQ (processor.getWidgetLabel(), "one\ntwo\nthree");
 }
 
 TEST_F (ProcessorStateTest, layoutAloneIsRestoredWithoutACrossFade)

@@ -139,9 +139,9 @@ namespace artwork
 
         // Green through the working range, yellow approaching full scale, red above 0 dB.
         juce::ColourGradient level (palette::levelGreen, 0.0f, static_cast<float> (gradientHeight), palette::levelRed, 0.0f, 0.0f, false);
-        level.addColour (levelAt (-18.0f), palette::levelGreen);
-        level.addColour (levelAt (-6.0f), palette::levelYellow);
-        level.addColour (levelAt (0.0f), palette::levelRed);
+        level.addColour (static_cast<double> (levelAt (-18.0f)), palette::levelGreen);
+        level.addColour (static_cast<double> (levelAt (-6.0f)), palette::levelYellow);
+        level.addColour (static_cast<double> (levelAt (0.0f)), palette::levelRed);
         g.setGradientFill (level);
         g.fillAll();
 
