@@ -1,6 +1,9 @@
 #include "TextForms.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -23,7 +26,39 @@ namespace TextForms
 
     double readReal (const juce::String& text)
     {
-        return text.getDoubleValue();
+        // The framework's own reader overflows an int on exponents like 1e9999999999,
+        // so the same reading is done here with the standard library's exact parser.
+        const auto utf8 = text.toRawUTF8();
+        const auto* p = utf8;
+        const auto* end = utf8 + std::strlen (utf8);
+
+        while (p != end && juce::CharacterFunctions::isWhitespace (static_cast<juce::juce_wchar> (*p)))
+            ++p;
+
+        const auto negative = (p != end && *p == '-');
+
+        if (p != end && (*p == '-' || *p == '+'))
+            ++p;
+
+        if (p == end || *p == '-' || *p == '+')
+            return 0.0;
+
+        auto value = 0.0;
+        const auto [rest, error] = std::from_chars (p, end, value);
+
+        if (error == std::errc::result_out_of_range)
+        {
+            // Too large reads as infinite, too small as zero.
+            const auto exponent = std::find_if (p, rest, [] (char c) { return c == 'e' || c == 'E'; });
+            const auto shrinks = exponent != rest && exponent + 1 != rest && exponent[1] == '-';
+            const auto magnitude = shrinks ? 0.0 : std::numeric_limits<double>::infinity();
+            return negative ? -magnitude : magnitude;
+        }
+
+        if (error != std::errc())
+            return 0.0;
+
+        return negative ? -value : value;
     }
 
     float toFloat (double value) noexcept

@@ -15,8 +15,9 @@ namespace TextForms
     /** Lower-case hexadecimal without leading zeros: ff0b72f2. */
     juce::String hexColour (juce::uint32 argb);
 
-    /** A double as the framework reads one from text: leading spaces skipped,
-        0 when nothing numeric is found.
+    /** A double as the framework reads one from text: leading spaces skipped, a
+        decimal number with optional sign and exponent ("inf" and "nan" included),
+        0 when nothing numeric is found; beyond the double range, infinity or 0.
     */
     double readReal (const juce::String& text);
 

@@ -450,7 +450,7 @@ void VevazovAzudAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, 
     do
     {
         const auto chunkLength = std::min (numSamples - start, maxBlockSize);
-        std::array<float*, 32> chunkChannels {};
+        std::array<float*, maxHostChannels> chunkChannels {};
         const auto numChunkChannels = std::min (numChannels, static_cast<int> (chunkChannels.size()));
 
         for (auto channel = 0; channel < numChunkChannels; ++channel)

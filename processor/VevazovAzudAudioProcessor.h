@@ -31,6 +31,9 @@ public:
     };
 
     static constexpr int maxBlockSize = 8192;
+
+    /** The most host channels a block is read from; more than any configuration offers. */
+    static constexpr size_t maxHostChannels = 32;
     static constexpr int numMeters = 12;
     static constexpr int firstOutputMeter = 8;
     static constexpr juce::uint32 defaultWidgetColour = 0xFF0B72F2;

@@ -78,10 +78,12 @@ namespace
 
     JUCE_END_IGNORE_WARNINGS_GCC_LIKE
 
-    juce::AudioBuffer<float> processOneBlock (juce::AudioProcessor& processor)
+    juce::AudioBuffer<float> processOneBlock (juce::AudioProcessor& processor, bool withTestParameters = true)
     {
         processor.setPlayConfigDetails (8, 4, sampleRate, blockSize);
-        setTestParameters (processor);
+
+        if (withTestParameters)
+            setTestParameters (processor);
 
         processor.prepareToPlay (sampleRate, blockSize);
         auto buffer = makeNoise (8, blockSize, 42);
@@ -101,17 +103,29 @@ namespace
 
     struct HostedFormat
     {
-        const char* label;
+        const char* label = "";
         std::function<juce::AudioPluginFormat*()> create;
         std::function<juce::PluginDescription (juce::AudioPluginFormat&)> find;
-        const char* versionText; // as the framework's host decodes the format's version field
-            // (VST2 carries 120); null where it reads none
-        bool carriesDefaults; // VST2 has no notion of a parameter's default value
-        int numParameters; // VST3 and LV2 add the host's own bypass switch
-        bool keepsIndexOrder;
-        std::vector<int> inputCounts; // empty where this host cannot ask: LV2 has one fixed set
-            // of ports, and the framework's VST2 host only compares
-            // counts with the largest (the bare VST2 host test asks)
+
+        // The version as the framework's host decodes it (VST2 carries 120); null where it reads none.
+        const char* versionText = nullptr;
+
+        // VST2 has no notion of a parameter's default value.
+        bool carriesDefaults = true;
+
+        // VST3 and LV2 hosts add their own bypass switch.
+        int numParameters = 7;
+
+        // VST2 and VST3 hosts address parameters by index; LV2 hosts by identifier.
+        bool keepsIndexOrder = true;
+
+        // A restore notifies no host; LV2 hosts learn values only as they change.
+        bool showsRestoredValues = true;
+
+        // Empty where this host cannot ask: LV2 has one fixed set of ports, and the
+        // framework's VST2 host only compares counts with the largest (the bare
+        // VST2 host test asks the plug-in).
+        std::vector<int> inputCounts;
     };
 
     void PrintTo (const HostedFormat& format, std::ostream* stream)
@@ -191,6 +205,42 @@ TEST_P (HostedPlugin, processesABlockBitIdenticallyToTheProcessorInProcess)
     EXPECT_GT (expected.getMagnitude (0, 0, blockSize), 0.01f);
 }
 
+TEST_P (HostedPlugin, stateSavedThroughTheHostRestoresIntoAFreshInstance)
+{
+    // Both instances run a block before they save: LV2 hosts hand parameter changes
+    // over as the plug-in runs, and a prepared instance has chosen its layout.
+    setTestParameters (*plugin);
+    processOneBlock (*plugin, false);
+
+    juce::MemoryBlock state;
+    plugin->getStateInformation (state);
+    ASSERT_GT (state.getSize(), 0u);
+
+    juce::String error;
+    auto fresh = format->createInstanceFromDescription (description, sampleRate, blockSize, error);
+    ASSERT_NE (fresh, nullptr) << error;
+    fresh->setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+    processOneBlock (*fresh, false);
+
+    juce::MemoryBlock again;
+    fresh->getStateInformation (again);
+    EXPECT_EQ (again, state);
+
+    // And what was saved is the edited instance, not a default one.
+    auto untouched = format->createInstanceFromDescription (description, sampleRate, blockSize, error);
+    ASSERT_NE (untouched, nullptr) << error;
+    processOneBlock (*untouched, false);
+    juce::MemoryBlock defaultState;
+    untouched->getStateInformation (defaultState);
+    EXPECT_NE (defaultState, state);
+
+    if (GetParam().showsRestoredValues)
+    {
+        for (auto index = 0; index < static_cast<int> (testParameters.size()); ++index)
+            EXPECT_FLOAT_EQ (hostedParameter (*fresh, index)->getValue(), testParameters[(size_t) index]) << index;
+    }
+}
+
 TEST_P (HostedPlugin, parametersHaveDistinctIdentifiers)
 {
     std::set<juce::String> identifiers;
@@ -240,36 +290,50 @@ TEST (Lv2Bundle, describesVersionMakerAndEveryParameterByName)
         EXPECT_TRUE (description.contains (expected)) << expected;
 }
 
+namespace
+{
+    HostedFormat vst2()
+    {
+        HostedFormat f;
+        f.label = "VST2";
+        f.create = []
+        { return new juce::VSTPluginFormat(); };
+        f.find = [] (auto& format)
+        { return describe (format, VELORIN_VST2_BINARY); };
+        f.versionText = "0.1.2.0";
+        f.carriesDefaults = false;
+        f.numParameters = 6;
+        return f;
+    }
+
+    HostedFormat vst3()
+    {
+        HostedFormat f;
+        f.label = "VST3";
+        f.create = []
+        { return new juce::VST3PluginFormat(); };
+        f.find = [] (auto& format)
+        { return describe (format, VELORIN_VST3_BUNDLE); };
+        f.versionText = "1.2.0";
+        f.inputCounts = { 1, 2, 4, 6, 8 };
+        return f;
+    }
+
+    HostedFormat lv2()
+    {
+        HostedFormat f;
+        f.label = "LV2";
+        f.create = []
+        { return new juce::LV2PluginFormat(); };
+        f.find = describeLv2;
+        f.keepsIndexOrder = false;
+        f.showsRestoredValues = false;
+        return f;
+    }
+} // namespace
+
 INSTANTIATE_TEST_SUITE_P (BuiltBinaries,
                           HostedPlugin,
-                          ::testing::Values (HostedFormat { "VST2",
-                                                            []
-                                                            { return new juce::VSTPluginFormat(); },
-                                                            [] (auto& format)
-                                                            { return describe (format, VELORIN_VST2_BINARY); },
-                                                            "0.1.2.0",
-                                                            false,
-                                                            6,
-                                                            true,
-                                                            {} },
-                                             HostedFormat { "VST3",
-                                                            []
-                                                            { return new juce::VST3PluginFormat(); },
-                                                            [] (auto& format)
-                                                            { return describe (format, VELORIN_VST3_BUNDLE); },
-                                                            "1.2.0",
-                                                            true,
-                                                            7,
-                                                            true,
-                                                            { 1, 2, 4, 6, 8 } },
-                                             HostedFormat { "LV2",
-                                                            []
-                                                            { return new juce::LV2PluginFormat(); },
-                                                            describeLv2,
-                                                            nullptr,
-                                                            true,
-                                                            7,
-                                                            false,
-                                                            {} }),
+                          ::testing::Values (vst2(), vst3(), lv2()),
                           [] (const auto& testInfo)
                           { return std::string (testInfo.param.label); });
