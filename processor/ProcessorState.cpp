@@ -4,6 +4,8 @@
 #include "TextForms.h"
 #include "VevazovAzudAudioProcessor.h"
 
+#include <string_view>
+
 namespace
 {
     using Processor = VevazovAzudAudioProcessor;
@@ -118,53 +120,83 @@ namespace
         return p.isEmpty();
     }
 
-    // An upper bound on element nesting, so that the recursive parser is never
-    // handed a document deep enough to exhaust the stack. Exact for well-formed
-    // documents; comments and other markup can only make it count higher.
-    bool isNestingWithin (const char* text, size_t length, int limit) noexcept
+    // The framework's XML parser recurses once per nesting level, and loops for
+    // ever on a processing instruction followed by text inside an element. A saved
+    // state holds neither, so documents that could lead it there are turned away
+    // before parsing: too deep, or holding any <? or <! other than a leading XML
+    // declaration, comments and CDATA (so no document types or entity definitions).
+    // The depth counted is exact for well-formed documents and only ever higher
+    // for others.
+    bool isSafeToParse (std::string_view text, int maxDepth) noexcept
     {
-        auto depth = 0;
         size_t i = 0;
+        auto depth = 0;
 
-        const auto skipTag = [&] (bool honourQuotes)
+        const auto startsWith = [&] (std::string_view prefix)
+        { return text.compare (i, prefix.size(), prefix) == 0; };
+
+        const auto skipPast = [&] (std::string_view terminator)
         {
-            char quote = 0;
+            const auto end = text.find (terminator, i);
+            i = (end == std::string_view::npos) ? text.size() + 1 : end + terminator.size();
+            return end != std::string_view::npos;
+        };
 
-            for (; i < length; ++i)
+        // Inside a tag, up to its '>', with quoted attribute values skipped whole.
+        const auto skipTag = [&]
+        {
+            for (char quote = 0; i < text.size(); ++i)
             {
                 if (quote != 0)
                     quote = (text[i] == quote) ? 0 : quote;
-                else if (honourQuotes && (text[i] == '"' || text[i] == '\''))
+                else if (text[i] == '"' || text[i] == '\'')
                     quote = text[i];
                 else if (text[i] == '>')
-                    return;
+                    return text[i - 1] == '/';
             }
+
+            return false;
         };
 
-        for (; i < length; ++i)
+        while (i < text.size() && juce::CharacterFunctions::isWhitespace (static_cast<juce::juce_wchar> (text[i])))
+            ++i;
+
+        if (startsWith ("<?xml ") && ! skipPast ("?>"))
+            return false;
+
+        while (i < text.size())
         {
-            if (text[i] != '<' || i + 1 >= length)
+            if (text[i] != '<')
+            {
+                ++i;
                 continue;
+            }
 
-            const auto next = text[i + 1];
-
-            if (next == '/')
+            if (startsWith ("<!--"))
+            {
+                if (! skipPast ("-->"))
+                    return false;
+            }
+            else if (startsWith ("<![CDATA["))
+            {
+                if (! skipPast ("]]>"))
+                    return false;
+            }
+            else if (i + 1 >= text.size() || text[i + 1] == '!' || text[i + 1] == '?')
+            {
+                return false;
+            }
+            else if (text[i + 1] == '/')
             {
                 depth = std::max (0, depth - 1);
-                skipTag (false);
-            }
-            else if (next == '!' || next == '?')
-            {
-                skipTag (false);
+                skipTag();
             }
             else
             {
-                if (++depth > limit)
+                if (++depth > maxDepth)
                     return false;
 
-                skipTag (true);
-
-                if (i < length && text[i - 1] == '/')
+                if (skipTag())
                     --depth;
             }
         }
@@ -215,7 +247,7 @@ std::unique_ptr<juce::XmlElement> ProcessorState::unwrapDocument (const void* da
     length = static_cast<size_t> (std::find (text, text + length, '\0') - text);
 
     if (! juce::CharPointer_UTF8::isValidString (text, static_cast<int> (length))
-        || ! isNestingWithin (text, length, maxNestingDepth))
+        || ! isSafeToParse (std::string_view (text, length), maxNestingDepth))
         return {};
 
     // Whitespace is content here: a label of spaces must come back as it went.

@@ -310,6 +310,8 @@ TEST_F (ProcessorStateTest, rejectedBlocksChangeNothingAtAll)
         { "not XML", wrap ("Gain = 0.8") },
         { "not UTF-8", notUtf8 },
         { "nested too deep", wrap (deep + "<Gain>0.8</Gain>") },
+        { "processing instruction before text", wrap ("<Root><?pi?>text<Gain>0.8</Gain></Root>") },
+        { "document type with entities", wrap ("<!DOCTYPE Root [<!ENTITY g \"0.8\">]><Root><Gain>&g;</Gain></Root>") },
         { "empty", juce::MemoryBlock() },
     };
 
@@ -327,6 +329,17 @@ TEST_F (ProcessorStateTest, rejectedBlocksChangeNothingAtAll)
     processor.setStateInformation (nullptr, 100);
     EXPECT_EQ (saveState (processor), before);
     EXPECT_TRUE (services.calls.isEmpty());
+}
+
+TEST_F (ProcessorStateTest, declarationCommentsAndCdataAreAccepted)
+{
+    // As the framework's own container writer saves a document, with its XML declaration.
+    Processor processor (juce::PluginHostType::UnknownHost);
+    restore (processor, "<?xml version=\"1.0\" encoding=\"UTF-8\"?> <Root><!-- saved by 1.1 --><Gain>0.3</Gain>"
+                        "<widgetLabel><![CDATA[a <b> & c]]></widgetLabel></Root>");
+
+    EXPECT_EQ (processor.getParameter (Processor::gainIndex), 0.3f);
+    EXPECT_EQ (processor.getWidgetLabel(), "a <b> & c");
 }
 
 TEST_F (ProcessorStateTest, lengthBeyondTheDataReadsWhatIsThere)
