@@ -120,31 +120,67 @@ namespace
         return p.isEmpty();
     }
 
-    // The framework's XML parser recurses once per nesting level, and loops for
-    // ever on a processing instruction followed by text inside an element. A saved
-    // state holds neither, so documents that could lead it there are turned away
-    // before parsing: too deep, or holding any <? or <! other than a leading XML
-    // declaration, comments and CDATA (so no document types or entity definitions).
-    // The depth counted is exact for well-formed documents and only ever higher
-    // for others.
-    bool isSafeToParse (std::string_view text, int maxDepth) noexcept
+    // The framework's XML parser loops for ever when a processing instruction is
+    // followed by text inside an element, and expands entities from a document
+    // type. A saved state holds neither: after an optional leading XML declaration,
+    // "<?" may not appear anywhere, and "<!" only to open a comment or CDATA.
+    bool holdsOnlyPlainMarkup (std::string_view text) noexcept
     {
-        size_t i = 0;
+        auto start = text.find_first_not_of (" \t\r\n");
+
+        if (start != std::string_view::npos && text.compare (start, 6, "<?xml ") == 0)
+        {
+            const auto end = text.find ("?>", start);
+
+            if (end == std::string_view::npos)
+                return false;
+
+            start = end + 2;
+        }
+
+        for (auto i = text.find ('<', start); i != std::string_view::npos; i = text.find ('<', i + 1))
+        {
+            const auto rest = text.substr (i);
+
+            if (rest.size() > 1 && rest[1] == '?')
+                return false;
+
+            if (rest.size() > 1 && rest[1] == '!' && rest.compare (0, 4, "<!--") != 0 && rest.compare (0, 9, "<![CDATA[") != 0)
+                return false;
+        }
+
+        return true;
+    }
+
+    // The parser also recurses once per nesting level. This bound is exact for
+    // well-formed documents and only ever higher for others.
+    bool isNestingWithin (std::string_view text, int maxDepth) noexcept
+    {
         auto depth = 0;
 
-        const auto startsWith = [&] (std::string_view prefix)
-        { return text.compare (i, prefix.size(), prefix) == 0; };
-
-        const auto skipPast = [&] (std::string_view terminator)
+        for (size_t i = 0; i < text.size(); ++i)
         {
-            const auto end = text.find (terminator, i);
-            i = (end == std::string_view::npos) ? text.size() + 1 : end + terminator.size();
-            return end != std::string_view::npos;
-        };
+            if (text[i] != '<' || i + 1 >= text.size())
+                continue;
 
-        // Inside a tag, up to its '>', with quoted attribute values skipped whole.
-        const auto skipTag = [&]
-        {
+            if (text.compare (i, 4, "<!--") == 0)
+            {
+                i = std::min (text.size(), text.find ("-->", i));
+                continue;
+            }
+
+            if (text.compare (i, 9, "<![CDATA[") == 0)
+            {
+                i = std::min (text.size(), text.find ("]]>", i));
+                continue;
+            }
+
+            const auto closing = text[i + 1] == '/';
+
+            if (! closing && ++depth > maxDepth)
+                return false;
+
+            // To the end of the tag, quoted attribute values skipped whole.
             for (char quote = 0; i < text.size(); ++i)
             {
                 if (quote != 0)
@@ -152,53 +188,11 @@ namespace
                 else if (text[i] == '"' || text[i] == '\'')
                     quote = text[i];
                 else if (text[i] == '>')
-                    return text[i - 1] == '/';
+                    break;
             }
 
-            return false;
-        };
-
-        while (i < text.size() && juce::CharacterFunctions::isWhitespace (static_cast<juce::juce_wchar> (text[i])))
-            ++i;
-
-        if (startsWith ("<?xml ") && ! skipPast ("?>"))
-            return false;
-
-        while (i < text.size())
-        {
-            if (text[i] != '<')
-            {
-                ++i;
-                continue;
-            }
-
-            if (startsWith ("<!--"))
-            {
-                if (! skipPast ("-->"))
-                    return false;
-            }
-            else if (startsWith ("<![CDATA["))
-            {
-                if (! skipPast ("]]>"))
-                    return false;
-            }
-            else if (i + 1 >= text.size() || text[i + 1] == '!' || text[i + 1] == '?')
-            {
-                return false;
-            }
-            else if (text[i + 1] == '/')
-            {
+            if (closing || (i < text.size() && text[i - 1] == '/'))
                 depth = std::max (0, depth - 1);
-                skipTag();
-            }
-            else
-            {
-                if (++depth > maxDepth)
-                    return false;
-
-                if (skipTag())
-                    --depth;
-            }
         }
 
         return true;
@@ -247,7 +241,8 @@ std::unique_ptr<juce::XmlElement> ProcessorState::unwrapDocument (const void* da
     length = static_cast<size_t> (std::find (text, text + length, '\0') - text);
 
     if (! juce::CharPointer_UTF8::isValidString (text, static_cast<int> (length))
-        || ! isSafeToParse (std::string_view (text, length), maxNestingDepth))
+        || ! holdsOnlyPlainMarkup (std::string_view (text, length))
+        || ! isNestingWithin (std::string_view (text, length), maxNestingDepth))
         return {};
 
     // Whitespace is content here: a label of spaces must come back as it went.
