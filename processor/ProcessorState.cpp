@@ -4,7 +4,7 @@
 #include "TextForms.h"
 #include "VevazovAzudAudioProcessor.h"
 
-#include <string_view>
+#include <pugixml.hpp>
 
 namespace
 {
@@ -120,82 +120,26 @@ namespace
         return p.isEmpty();
     }
 
-    // The framework's XML parser loops for ever when a processing instruction is
-    // followed by text inside an element, and expands entities from a document
-    // type. A saved state holds neither: after an optional leading XML declaration,
-    // "<?" may not appear anywhere, and "<!" only to open a comment or CDATA.
-    bool holdsOnlyPlainMarkup (std::string_view text) noexcept
+    /** Every piece of text inside a node, in document order, CDATA included. */
+    class TextCollector : public pugi::xml_tree_walker
     {
-        auto start = text.find_first_not_of (" \t\r\n");
-
-        if (start != std::string_view::npos && text.compare (start, 6, "<?xml ") == 0)
+    public:
+        bool for_each (pugi::xml_node& node) override
         {
-            const auto end = text.find ("?>", start);
+            if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+                text << juce::String::fromUTF8 (node.value());
 
-            if (end == std::string_view::npos)
-                return false;
-
-            start = end + 2;
+            return true;
         }
 
-        for (auto i = text.find ('<', start); i != std::string_view::npos; i = text.find ('<', i + 1))
-        {
-            const auto rest = text.substr (i);
+        juce::String text;
+    };
 
-            if (rest.size() > 1 && rest[1] == '?')
-                return false;
-
-            if (rest.size() > 1 && rest[1] == '!' && rest.compare (0, 4, "<!--") != 0 && rest.compare (0, 9, "<![CDATA[") != 0)
-                return false;
-        }
-
-        return true;
-    }
-
-    // The parser also recurses once per nesting level. This bound is exact for
-    // well-formed documents and only ever higher for others.
-    bool isNestingWithin (std::string_view text, int maxDepth) noexcept
+    juce::String allTextIn (pugi::xml_node element)
     {
-        auto depth = 0;
-
-        for (size_t i = 0; i < text.size(); ++i)
-        {
-            if (text[i] != '<' || i + 1 >= text.size())
-                continue;
-
-            if (text.compare (i, 4, "<!--") == 0)
-            {
-                i = std::min (text.size(), text.find ("-->", i));
-                continue;
-            }
-
-            if (text.compare (i, 9, "<![CDATA[") == 0)
-            {
-                i = std::min (text.size(), text.find ("]]>", i));
-                continue;
-            }
-
-            const auto closing = text[i + 1] == '/';
-
-            if (! closing && ++depth > maxDepth)
-                return false;
-
-            // To the end of the tag, quoted attribute values skipped whole.
-            for (char quote = 0; i < text.size(); ++i)
-            {
-                if (quote != 0)
-                    quote = (text[i] == quote) ? 0 : quote;
-                else if (text[i] == '"' || text[i] == '\'')
-                    quote = text[i];
-                else if (text[i] == '>')
-                    break;
-            }
-
-            if (closing || (i < text.size() && text[i - 1] == '/'))
-                depth = std::max (0, depth - 1);
-        }
-
-        return true;
+        TextCollector collector;
+        element.traverse (collector);
+        return collector.text;
     }
 } // namespace
 
@@ -226,7 +170,7 @@ void ProcessorState::save (Processor& processor, juce::MemoryBlock& destination)
     destination.copyFrom (&textLength, 4, sizeof (textLength));
 }
 
-std::unique_ptr<juce::XmlElement> ProcessorState::unwrapDocument (const void* data, int sizeInBytes)
+std::optional<std::vector<ProcessorState::Entry>> ProcessorState::readEntries (const void* data, int sizeInBytes)
 {
     if (data == nullptr || sizeInBytes <= headerSize || juce::ByteOrder::littleEndianInt (data) != magicNumber)
         return {};
@@ -240,26 +184,40 @@ std::unique_ptr<juce::XmlElement> ProcessorState::unwrapDocument (const void* da
     auto length = static_cast<size_t> (std::min (declaredLength, sizeInBytes - headerSize));
     length = static_cast<size_t> (std::find (text, text + length, '\0') - text);
 
-    if (! juce::CharPointer_UTF8::isValidString (text, static_cast<int> (length))
-        || ! holdsOnlyPlainMarkup (std::string_view (text, length))
-        || ! isNestingWithin (std::string_view (text, length), maxNestingDepth))
+    if (! juce::CharPointer_UTF8::isValidString (text, static_cast<int> (length)))
         return {};
 
-    // Whitespace is content here: a label of spaces must come back as it went.
-    juce::XmlDocument document (juce::String::fromUTF8 (text, static_cast<int> (length)));
-    document.setEmptyTextElementsIgnored (false);
-    return document.getDocumentElement();
+    // A hardened parser reads what hosts hand back: the framework's own XML reader
+    // can loop for ever or read past the end of malformed text. Whitespace is
+    // content here, so that a label of spaces comes back as it went.
+    pugi::xml_document document;
+
+    if (! document.load_buffer (text, length, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8))
+        return {};
+
+    const auto root = document.document_element();
+
+    if (! root)
+        return {};
+
+    std::vector<Entry> entries;
+
+    for (const auto child : root.children())
+        if (child.type() == pugi::node_element)
+            entries.push_back ({ juce::String::fromUTF8 (child.name()), allTextIn (child) });
+
+    return entries;
 }
 
 void ProcessorState::restore (Processor& processor, const void* data, int sizeInBytes)
 {
-    const auto document = unwrapDocument (data, sizeInBytes);
+    const auto entries = readEntries (data, sizeInBytes);
 
-    if (document == nullptr)
+    if (! entries.has_value())
         return;
 
-    for (auto* element : document->getChildIterator())
-        applyElement (processor, element->getTagName(), element->getAllSubText());
+    for (const auto& entry : *entries)
+        applyElement (processor, entry.name, entry.text);
 
     processor.raiseRefreshFlags();
 }

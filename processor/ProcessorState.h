@@ -2,6 +2,9 @@
 
 #include <juce_core/juce_core.h>
 
+#include <optional>
+#include <vector>
+
 class VevazovAzudAudioProcessor;
 
 /** The saved state of an instance: a "Root" XML document of eighteen keys in the
@@ -19,14 +22,20 @@ public:
     /** The document save writes, before wrapping. */
     static std::unique_ptr<juce::XmlElement> createDocument (VevazovAzudAudioProcessor&);
 
-    /** The document inside a block, or nullptr when the block is rejected. */
-    static std::unique_ptr<juce::XmlElement> unwrapDocument (const void* data, int sizeInBytes);
+    /** One child of the saved document: its name and all the text inside it. */
+    struct Entry
+    {
+        juce::String name;
+        juce::String text;
+    };
+
+    /** The children of the document inside a block, in document order; nothing when
+        the block is rejected (not wrapped as a state, not UTF-8, or not XML).
+    */
+    static std::optional<std::vector<Entry>> readEntries (const void* data, int sizeInBytes);
 
     /** Container magic: the bytes "VC2!". */
     static constexpr juce::uint32 magicNumber = 0x21324356;
-
-    /** Documents nested deeper than this are rejected before parsing. */
-    static constexpr int maxNestingDepth = 256;
 
 private:
     static void applyElement (VevazovAzudAudioProcessor&, const juce::String& name, const juce::String& text);
