@@ -120,22 +120,42 @@ namespace
         return p.isEmpty();
     }
 
+    /** Text of the document as a string, when it is well-formed UTF-8: character
+        references can spell code points that UTF-8 does not allow.
+    */
+    std::optional<juce::String> stringOf (const char* text)
+    {
+        const std::string_view bytes (text);
+
+        if (! TextForms::isWellFormedUtf8 (bytes))
+            return {};
+
+        return juce::String::fromUTF8 (bytes.data(), static_cast<int> (bytes.size()));
+    }
+
     /** Every piece of text inside a node, in document order, CDATA included. */
     class TextCollector : public pugi::xml_tree_walker
     {
     public:
         bool for_each (pugi::xml_node& node) override
         {
-            if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-                text << juce::String::fromUTF8 (node.value());
+            if (node.type() != pugi::node_pcdata && node.type() != pugi::node_cdata)
+                return true;
 
-            return true;
+            const auto piece = stringOf (node.value());
+
+            if (! piece.has_value())
+                text.reset();
+            else if (text.has_value())
+                *text << *piece;
+
+            return text.has_value();
         }
 
-        juce::String text;
+        std::optional<juce::String> text { juce::String() };
     };
 
-    juce::String allTextIn (pugi::xml_node element)
+    std::optional<juce::String> allTextIn (pugi::xml_node element)
     {
         TextCollector collector;
         element.traverse (collector);
@@ -184,7 +204,7 @@ std::optional<std::vector<ProcessorState::Entry>> ProcessorState::readEntries (c
     auto length = static_cast<size_t> (std::min (declaredLength, sizeInBytes - headerSize));
     length = static_cast<size_t> (std::find (text, text + length, '\0') - text);
 
-    if (! juce::CharPointer_UTF8::isValidString (text, static_cast<int> (length)))
+    if (! TextForms::isWellFormedUtf8 (std::string_view (text, length)))
         return {};
 
     // A hardened parser reads what hosts hand back: the framework's own XML reader
@@ -203,8 +223,18 @@ std::optional<std::vector<ProcessorState::Entry>> ProcessorState::readEntries (c
     std::vector<Entry> entries;
 
     for (const auto child : root.children())
-        if (child.type() == pugi::node_element)
-            entries.push_back ({ juce::String::fromUTF8 (child.name()), allTextIn (child) });
+    {
+        if (child.type() != pugi::node_element)
+            continue;
+
+        const auto name = stringOf (child.name());
+        const auto content = allTextIn (child);
+
+        if (! name.has_value() || ! content.has_value())
+            return {};
+
+        entries.push_back ({ *name, *content });
+    }
 
     return entries;
 }

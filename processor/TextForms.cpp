@@ -49,7 +49,8 @@ namespace TextForms
         if (error == std::errc::result_out_of_range)
         {
             // Too large reads as infinite, too small as zero.
-            const auto exponent = std::find_if (p, rest, [] (char c) { return c == 'e' || c == 'E'; });
+            const auto exponent = std::find_if (p, rest, [] (char c)
+                                                { return c == 'e' || c == 'E'; });
             const auto shrinks = exponent != rest && exponent + 1 != rest && exponent[1] == '-';
             const auto magnitude = shrinks ? 0.0 : std::numeric_limits<double>::infinity();
             return negative ? -magnitude : magnitude;
@@ -118,6 +119,49 @@ namespace TextForms
         return static_cast<int> (juce::jlimit (static_cast<juce::int64> (std::numeric_limits<int>::min()),
                                                static_cast<juce::int64> (std::numeric_limits<int>::max()),
                                                value));
+    }
+
+    bool isWellFormedUtf8 (std::string_view bytes) noexcept
+    {
+        for (size_t i = 0; i < bytes.size();)
+        {
+            const auto lead = static_cast<unsigned char> (bytes[i]);
+
+            if (lead < 0x80)
+            {
+                ++i;
+                continue;
+            }
+
+            // The length of the sequence and the smallest code point it may carry.
+            const auto length = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3
+                                               : lead >= 0xc0   ? 2
+                                                                : 0;
+
+            if (length == 0 || lead >= 0xf5 || i + static_cast<size_t> (length) > bytes.size())
+                return false;
+
+            juce::uint32 codePoint = lead & (0x7fu >> length);
+
+            for (auto k = 1; k < length; ++k)
+            {
+                const auto next = static_cast<unsigned char> (bytes[i + static_cast<size_t> (k)]);
+
+                if ((next & 0xc0) != 0x80)
+                    return false;
+
+                codePoint = (codePoint << 6) | (next & 0x3fu);
+            }
+
+            constexpr juce::uint32 smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
+
+            if (codePoint < smallest[length] || codePoint > 0x10ffff || (codePoint >= 0xd800 && codePoint <= 0xdfff))
+                return false;
+
+            i += static_cast<size_t> (length);
+        }
+
+        return true;
     }
 
     juce::uint32 scanHexDigits (const juce::String& text) noexcept

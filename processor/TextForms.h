@@ -2,6 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <string_view>
+
 /** How numbers and colours are written as text, in parameter texts and in the
     saved state, and how the saved state reads them back.
 */
@@ -33,6 +35,11 @@ namespace TextForms
         digits), saturated at the int range instead of overflowing.
     */
     int leadingInteger (const juce::String& text) noexcept;
+
+    /** Strictly well-formed UTF-8: no overlong forms, no surrogates, nothing beyond
+        U+10FFFF, no stray or missing continuation bytes.
+    */
+    bool isWellFormedUtf8 (std::string_view bytes) noexcept;
 
     /** Every hexadecimal digit in order shifted into 32 bits; other characters are
         skipped and only the last eight digits count.

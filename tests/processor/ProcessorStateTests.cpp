@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
@@ -57,6 +58,17 @@ namespace
         out.write (text.toRawUTF8(), text.getNumBytesAsUTF8());
         out.writeByte (0);
         out.flush();
+        return block;
+    }
+
+    /** A state block around raw bytes, which need not be valid text. */
+    juce::MemoryBlock wrapBytes (const char* bytes)
+    {
+        const auto length = static_cast<juce::uint32> (std::strlen (bytes));
+        juce::MemoryBlock block;
+        block.append ("VC2!", 4);
+        block.append (&length, 4);
+        block.append (bytes, length + 1);
         return block;
     }
 
@@ -312,6 +324,8 @@ TEST_F (ProcessorStateTest, rejectedBlocksChangeNothingAtAll)
         { "deep and never closed", wrap (deep + "<Gain>0.8</Gain>") },
         { "unmatched tags", wrap ("<Root><Gain>0.8</Width></Root>") },
         { "unterminated comment", wrap ("<Root><!-- <Gain>0.8</Gain></Root>") },
+        { "overlong UTF-8", wrapBytes ("<Root><Gain>0.8</Gain><widgetLabel>a\xc0\x8d</widgetLabel></Root>") },
+        { "reference to a surrogate", wrap ("<Root><Gain>0.8</Gain><widgetLabel>&#xD800;</widgetLabel></Root>") },
         { "empty", juce::MemoryBlock() },
     };
 
