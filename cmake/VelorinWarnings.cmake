@@ -9,7 +9,7 @@ set (VELORIN_WARNING_FLAGS
     # Wide vectors pass between internal functions only, never across an interface.
     -Wno-psabi)
 
-# The per-sample gain rules are specified with exact float and double rounding;
+# The per-sample gain rules rely on exact float and double rounding points;
 # a fused multiply-add would change the last bit, so contraction stays off everywhere.
 add_compile_options (-ffp-contract=off)
 
