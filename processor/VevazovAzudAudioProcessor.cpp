@@ -60,6 +60,21 @@ namespace
             *samples *= gain;
     }
 
+    // Identifying a host reads its executable's path, so it is done once, off the audio thread.
+    InputLayouts::HostFamily hostFamilyOf (juce::PluginHostType::HostType type)
+    {
+        juce::PluginHostType host;
+        host.type = type;
+
+        if (host.isProTools())
+            return InputLayouts::HostFamily::proTools;
+
+        if (host.isLogic())
+            return InputLayouts::HostFamily::logic;
+
+        return InputLayouts::HostFamily::other;
+    }
+
     void addWithRamp (float* destination, const float* source, int numSamples, float startGain, float endGain) noexcept
     {
         const auto step = (endGain - startGain) / static_cast<float> (numSamples);
@@ -80,7 +95,8 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::Host
     : juce::AudioProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::create7point1(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::quadraphonic(), true)),
-      hostType (static_cast<int> (host))
+      hostType (static_cast<int> (host)),
+      hostFamily (hostFamilyOf (host))
 {
     if (auto* services = getProcessWideServices())
         services->acquireLookAndFeel();
@@ -357,7 +373,7 @@ void VevazovAzudAudioProcessor::setDistAttenuationFactor (int choice)
 
 void VevazovAzudAudioProcessor::selectInputConfigForHost()
 {
-    setInputConfig (InputLayouts::layoutForHost (getTotalNumInputChannels(), getHostFamily()));
+    setInputConfig (InputLayouts::layoutForHost (getTotalNumInputChannels(), hostFamily));
     startLayoutWithoutCrossFade();
 }
 
@@ -370,20 +386,6 @@ void VevazovAzudAudioProcessor::restoreInputConfig (int layoutId)
 void VevazovAzudAudioProcessor::startLayoutWithoutCrossFade() noexcept
 {
     numActiveInputs = inputConfigID == InputLayouts::monoLayout ? 1 : numLayoutChannels.get();
-}
-
-InputLayouts::HostFamily VevazovAzudAudioProcessor::getHostFamily() const
-{
-    juce::PluginHostType host;
-    host.type = static_cast<juce::PluginHostType::HostType> (hostType);
-
-    if (host.isProTools())
-        return InputLayouts::HostFamily::proTools;
-
-    if (host.isLogic())
-        return InputLayouts::HostFamily::logic;
-
-    return InputLayouts::HostFamily::other;
 }
 
 bool VevazovAzudAudioProcessor::defersLayoutChoiceToFirstBlock() const

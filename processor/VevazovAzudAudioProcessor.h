@@ -151,7 +151,6 @@ private:
     void raiseRefreshFlags() noexcept;
     void startLayoutWithoutCrossFade() noexcept;
     bool defersLayoutChoiceToFirstBlock() const;
-    InputLayouts::HostFamily getHostFamily() const;
 
     void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
     void checkLayoutForBlock();
@@ -173,6 +172,7 @@ private:
     Relaxed<float> smoothedOutputGain { 1.0f };
     std::array<Relaxed<float>, numMeters> levelMeters {};
     const int hostType;
+    const InputLayouts::HostFamily hostFamily;
     std::array<Relaxed<float>, numParameters> parameterValues {};
     std::atomic<bool> guiNeedsUpdate { true };
     std::atomic<bool> sceneNeedsUpdate { true };
