@@ -17,12 +17,17 @@ namespace
     GainMixer chooseMixer() noexcept
     {
 #if defined(__x86_64__) || defined(__i386__)
+        __builtin_cpu_init(); // may run before the runtime's own initialisers
+
         if (__builtin_cpu_supports ("avx"))
             return EncoderMixVariants::mixGainsAvx;
 #endif
 
         return EncoderMixVariants::mixGainsBaseline;
     }
+
+    // Chosen when the library loads, so that the audio thread never meets a guarded static.
+    const GainMixer mixer = chooseMixer();
 } // namespace
 
 void encodeMix (SourceEncoder* const* encoders, const float* const* inputs, int numEncoders, float* const* outputs, int numSamples) noexcept
@@ -41,7 +46,6 @@ void encodeMix (SourceEncoder* const* encoders, const float* const* inputs, int 
         gains[e] = encoders[e]->appliedGain;
     }
 
-    static const auto mixer = chooseMixer();
     mixer (targets, gains, inputs, numEncoders, outputs, numSamples);
 
     for (auto e = 0; e < numEncoders; ++e)
