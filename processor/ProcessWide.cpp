@@ -20,3 +20,14 @@ void setProcessWideServices (ProcessWideServices* services) noexcept
 {
     installedServices = services;
 }
+
+ScopedProcessWideServices::ScopedProcessWideServices (ProcessWideServices& services) noexcept
+    : previous (getProcessWideServices())
+{
+    setProcessWideServices (&services);
+}
+
+ScopedProcessWideServices::~ScopedProcessWideServices()
+{
+    setProcessWideServices (previous);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class VevazovAzudAudioProcessor;
 
 /** The settings of the one floating scene window of the process. They outlive the
@@ -29,13 +31,18 @@ SceneSettings& getSceneSettings() noexcept;
 class ProcessWideServices
 {
 public:
+    /** A counted reference to something all instances share: destroying it gives the reference back. */
+    struct SharedReference
+    {
+        virtual ~SharedReference() = default;
+    };
+
     virtual ~ProcessWideServices() = default;
 
-    /** Construction: takes a counted reference to the shared look-and-feel. */
-    virtual void acquireLookAndFeel() = 0;
-
-    /** Destruction, last step: gives that reference back. */
-    virtual void releaseLookAndFeel() = 0;
+    /** Construction: a counted reference to the shared look-and-feel, which the
+        instance keeps until the last step of its destruction.
+    */
+    virtual std::unique_ptr<SharedReference> acquireLookAndFeel() = 0;
 
     /** End of construction: lists the instance in the registry. */
     virtual void registerInstance (VevazovAzudAudioProcessor&) = 0;
@@ -58,3 +65,17 @@ ProcessWideServices* getProcessWideServices() noexcept;
 
 /** Installs the services every instance created from now on talks to (nullptr removes them). */
 void setProcessWideServices (ProcessWideServices* services) noexcept;
+
+/** Installs services for as long as it lives, then puts back the ones it replaced. */
+class ScopedProcessWideServices
+{
+public:
+    explicit ScopedProcessWideServices (ProcessWideServices& services) noexcept;
+    ~ScopedProcessWideServices();
+
+    ScopedProcessWideServices (const ScopedProcessWideServices&) = delete;
+    ScopedProcessWideServices& operator= (const ScopedProcessWideServices&) = delete;
+
+private:
+    ProcessWideServices* const previous;
+};

@@ -99,7 +99,7 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::Host
       hostFamily (hostFamilyOf (host))
 {
     if (auto* services = getProcessWideServices())
-        services->acquireLookAndFeel();
+        sharedLookAndFeel = services->acquireLookAndFeel();
 
     parameterValues[gainIndex] = parameterTable[gainIndex].defaultValue;
     targetOutputGain = outputGainForParameter (parameterValues[gainIndex]);
@@ -142,10 +142,9 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::Host
 VevazovAzudAudioProcessor::~VevazovAzudAudioProcessor()
 {
     if (auto* services = getProcessWideServices())
-    {
         services->unregisterInstance (*this);
-        services->releaseLookAndFeel();
-    }
+
+    sharedLookAndFeel.reset();
 }
 
 //==============================================================================

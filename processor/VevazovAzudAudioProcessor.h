@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InputLayouts.h"
+#include "ProcessWide.h"
 
 #include <encoding/Relaxed.h>
 #include <encoding/SourceEncoder.h>
@@ -37,6 +38,9 @@ public:
     static constexpr int numMeters = 12;
     static constexpr int firstOutputMeter = 8;
     static constexpr juce::uint32 defaultWidgetColour = 0xFF0B72F2;
+
+    /** The look-and-feel that every instance in the process shares while any exists. */
+    class KorvanneLookAndFeel;
 
     /** A processor for the host the framework identifies. */
     VevazovAzudAudioProcessor();
@@ -183,6 +187,7 @@ private:
     juce::Colour widgetColour { defaultWidgetColour };
     Relaxed<int> widgetIsVisible { 1 };
     juce::String widgetLabel;
+    std::unique_ptr<ProcessWideServices::SharedReference> sharedLookAndFeel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VevazovAzudAudioProcessor)
 };

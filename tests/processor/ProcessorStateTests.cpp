@@ -18,8 +18,7 @@ namespace
     /** Records what a state restore asks of the scene window. */
     struct RecordingServices : public ProcessWideServices
     {
-        void acquireLookAndFeel() override {}
-        void releaseLookAndFeel() override {}
+        std::unique_ptr<SharedReference> acquireLookAndFeel() override { return {}; }
         void registerInstance (VevazovAzudAudioProcessor&) override {}
         void unregisterInstance (VevazovAzudAudioProcessor&) override {}
         void ensureSceneWindow() override {}

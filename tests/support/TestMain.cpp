@@ -1,3 +1,5 @@
+#include "WindowSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <juce_events/juce_events.h>
@@ -21,6 +23,7 @@ namespace
 int main (int argc, char** argv)
 {
     testing::InitGoogleTest (&argc, argv);
+    prepareDisplayForWindows();
 
     juce::ScopedJuceInitialiser_GUI framework;
     AssertionsFailTests logger;

@@ -1,0 +1,61 @@
+#include "WindowSupport.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+
+namespace
+{
+    Display* display = nullptr;
+
+    int ignoreErrors (Display*, XErrorEvent*)
+    {
+        return 0;
+    }
+
+    // The window-manager atoms the framework asks for only if they already exist.
+    constexpr const char* windowManagerAtoms[] {
+        "WM_PROTOCOLS",
+        "WM_TAKE_FOCUS",
+        "WM_DELETE_WINDOW",
+        "_NET_WM_PING",
+        "WM_CHANGE_STATE",
+        "WM_STATE",
+        "_NET_WM_WINDOW_TYPE",
+        "_NET_WM_STATE",
+        "_NET_WM_STATE_HIDDEN",
+        "_NET_WM_STATE_FULLSCREEN",
+        "_NET_FRAME_EXTENTS",
+        "_NET_WORKAREA",
+        "_MOTIF_WM_HINTS",
+        "_NET_WM_ALLOWED_ACTIONS",
+        "_NET_WM_WINDOW_TYPE_NORMAL",
+        "_NET_WM_WINDOW_TYPE_COMBO",
+        "_NET_WM_STATE_ABOVE",
+        "_NET_WM_STATE_SKIP_TASKBAR",
+    };
+} // namespace
+
+void prepareDisplayForWindows()
+{
+    if (display != nullptr || std::getenv ("DISPLAY") == nullptr)
+        return;
+
+    // This connection stays open: a server whose last client leaves resets and forgets its atoms.
+    display = XOpenDisplay (nullptr);
+
+    if (display == nullptr)
+        return;
+
+    XSetErrorHandler (ignoreErrors);
+
+    for (const auto* name : windowManagerAtoms)
+        XInternAtom (display, name, False);
+
+    XSync (display, False);
+}
+
+bool hasDisplayForWindows()
+{
+    return display != nullptr;
+}

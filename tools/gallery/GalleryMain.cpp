@@ -1,0 +1,46 @@
+#include "LookAndFeelSheet.h"
+
+#include <editor/KorvanneLookAndFeel.h>
+
+#include <iostream>
+
+namespace
+{
+    constexpr auto usage =
+        "usage: velorin-gallery <docs-dir>\n"
+        "  Renders the plug-in's controls, as the plug-in draws them, into PNG images for\n"
+        "  review: lookandfeel-sheet.png.\n";
+
+    bool writePng (const juce::Image& image, const juce::File& file)
+    {
+        file.deleteFile();
+        juce::FileOutputStream out (file);
+        juce::PNGImageFormat png;
+
+        if (out.failedToOpen() || ! png.writeImageToStream (image, out))
+        {
+            std::cerr << "velorin-gallery: cannot write " << file.getFullPathName() << std::endl;
+            return false;
+        }
+
+        std::cout << file.getFullPathName() << std::endl;
+        return true;
+    }
+} // namespace
+
+int main (int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::cerr << usage;
+        return 2;
+    }
+
+    const juce::ScopedJuceInitialiser_GUI framework;
+    const auto docs = juce::File::getCurrentWorkingDirectory().getChildFile (argv[1]);
+
+    // Text is set as in the plug-in: in the embedded face of the shared default.
+    const VevazovAzudAudioProcessor::KorvanneLookAndFeel lookAndFeel;
+
+    return docs.createDirectory() && writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png")) ? 0 : 1;
+}
