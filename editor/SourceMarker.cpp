@@ -78,7 +78,7 @@ namespace SourceMarker
         return 1.0f - 2.0f * std::abs (heightFraction - 0.5f);
     }
 
-    float channelDotX (float offsetDegrees, float width, float spread, float markerX, float mapWidth) noexcept
+    float channelDotX (float offsetDegrees, float mapWidth, float width, float spread, float markerX) noexcept
     {
         auto x = (offsetDegrees / 360.0f) * mapWidth * width * spread + markerX;
 

@@ -66,8 +66,9 @@ namespace SourceMarker
     */
     float spreadFactor (float heightFraction) noexcept;
 
-    /** The horizontal pixel position of a channel's dot on a map of the given
-        width, around a source at markerX pixels, wrapped once into the map.
+    /** The horizontal pixel position of a channel's dot on a map mapWidth
+        pixels wide, around a source at markerX pixels, wrapped once into the
+        map: (offset / 360) x mapWidth x Width x spread + markerX.
     */
-    float channelDotX (float offsetDegrees, float width, float spread, float markerX, float mapWidth) noexcept;
+    float channelDotX (float offsetDegrees, float mapWidth, float width, float spread, float markerX) noexcept;
 } // namespace SourceMarker
