@@ -22,7 +22,13 @@ void Interruption::catchSignals()
     sigemptyset (&action.sa_mask);
 
     for (const auto signalNumber : { SIGINT, SIGTERM })
-        sigaction (signalNumber, &action, nullptr);
+    {
+        // A shell starts background jobs with Ctrl-C ignored; they keep ignoring it.
+        struct sigaction current = {};
+
+        if (sigaction (signalNumber, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)
+            sigaction (signalNumber, &action, nullptr);
+    }
 }
 
 int Interruption::requestingSignal() noexcept

@@ -81,11 +81,11 @@ namespace
 
     // clang-format off
     constexpr std::array<ValueOption, 8> valueOptions {{
-        { "--input", "FILE", "a WAV file of 1, 2, 4, 6 or 8 channels; the input files may also be named without --input (default: a built-in mono demo melody)",
+        { "--input", "FILE", "input WAV of 1, 2, 4, 6 or 8 channels; may be named without --input",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.inputs.add (fileArgument (v)); return {}; } },
-        { "--output", "FILE", "the 4-channel 32-bit float WAV to write (default: velorin-render.wav)",
+        { "--output", "FILE", "4-channel 32-bit float WAV to write (default: velorin-render.wav)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.output = fileArgument (v); return {}; } },
-        { "--output-dir", "DIR", "render each input to DIR/<name>-bformat.wav, with the same settings (DIR is made if missing)",
+        { "--output-dir", "DIR", "render each input to DIR/<name>-bformat.wav (DIR is made if missing)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.outputDirectory = fileArgument (v); return {}; } },
         { "--format", "NAME", "FuMa (W X Y Z) or ambiX (W Y Z X, default)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String
@@ -96,9 +96,9 @@ namespace
               o.convention = *convention;
               return {};
           } },
-        { "--path", "FILE", "a CSV file that moves the source over time (see below)",
+        { "--path", "FILE", "CSV file that moves the source over time (see below)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.path = fileArgument (v); return {}; } },
-        { "--layout", "ID|NAME", "input layout (default: from the file's channel mask, else from its channel count)",
+        { "--layout", "ID|NAME", "input layout (default: from the file, see below)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String
           {
               const auto layout = parseLayout (v);
@@ -116,7 +116,7 @@ namespace
               o.attenuation = *attenuation;
               return {};
           } },
-        { "--block-size", "SAMPLES", "samples per processed block, as a host's buffer size (default 512) [1 to 65536]",
+        { "--block-size", "SAMPLES", "samples per block, as a host's buffer size (default 512) [1 to 65536]",
           applyBlockSize },
     }};
     // clang-format on
@@ -241,8 +241,9 @@ juce::String renderUsage()
     { return "  " + left.paddedRight (' ', helpColumn) + " " + help + "\n"; };
 
     juce::String text;
-    text << "velorin-render: encodes WAV files (or a built-in demo) into 4-channel B-format, offline,\n"
-         << "running the plug-in's processor exactly as a host does.\n\n"
+    text << "velorin-render: encodes WAV files into 4-channel B-format, offline, running the\n"
+         << "plug-in's processor exactly as a host does. Without an input it renders a built-in\n"
+         << "mono demo melody.\n\n"
          << "Usage: velorin-render [options] [--output FILE] [FILE]\n"
          << "       velorin-render [options] --output-dir DIR FILE...\n\n";
 
@@ -257,15 +258,16 @@ juce::String renderUsage()
          << "\nInput layouts: --layout wins; a WAV file with a channel mask gets the layout with its\n"
          << "speakers in the file's order (surrounds marked as back or side speakers); a file\n"
          << "without one gets the usual WAV order: 1 Mono, 2 Stereo, 4 \"4.0 - L R Ls Rs\",\n"
-         << "6 \"5.1 - L R C Lfe Ls Rs\", 8 \"7.1 - L R C Lfe Ls Rs Sl Sr\". The render prints\n"
-         << "the layout it used and why.\n"
+         << "6 \"5.1 - L R C Lfe Ls Rs\", 8 \"7.1 - L R C Lfe Ls Rs Sl Sr\". A mask that no layout\n"
+         << "matches is an error: choose a layout with --layout. The render prints the layout it\n"
+         << "used and why.\n"
          << "\nPath files (--path): one row per point, seconds,azimuth,elevation,distance,width,gain\n"
          << "in the units above. Trailing columns may be left out and keep the previous row's\n"
          << "value (the first row's come from the options). Times never go backwards; two rows\n"
          << "at one time make a jump. Between rows each value moves in a straight line (azimuth\n"
          << "does not wrap at 180), applied at every block as a host plays automation; before\n"
          << "the first row and after the last the nearest row holds. Blank lines and lines\n"
-         << "starting with # are skipped; the first line may name the columns.\n"
+         << "starting with # are skipped; the first other line may name the columns.\n"
          << "\nOn a terminal a long render shows its progress; Ctrl-C stops it and leaves no\n"
          << "output file. An output that is one of the inputs is refused.\n"
          << "\nLayouts:\n";
