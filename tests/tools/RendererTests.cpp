@@ -2,6 +2,12 @@
 
 #include <juce_audio_formats/juce_audio_formats.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace
 {
     struct RunResult
@@ -40,7 +46,7 @@ namespace
         return buffer;
     }
 
-    void writeWav (const juce::File& file, int numChannels, int numSamples)
+    juce::AudioBuffer<float> noise (int numChannels, int numSamples)
     {
         juce::Random random (3);
         juce::AudioBuffer<float> buffer (numChannels, numSamples);
@@ -49,9 +55,83 @@ namespace
             for (auto i = 0; i < numSamples; ++i)
                 buffer.setSample (channel, i, random.nextFloat() - 0.5f);
 
+        return buffer;
+    }
+
+    /** A 24-bit WAV; discrete speakers write no channel mask, named speakers write theirs. */
+    void writeWav (const juce::File& file, const juce::AudioBuffer<float>& samples, const juce::AudioChannelSet& speakers)
+    {
+        file.deleteFile(); // an output stream would append
+        juce::WavAudioFormat wav;
+        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(), 48000.0, speakers, 24, {}, 0));
+        ASSERT_NE (writer, nullptr) << speakers.getSpeakerArrangementAsString();
+        writer->writeFromAudioSampleBuffer (samples, 0, samples.getNumSamples());
+    }
+
+    /** Noise on every channel, with the speaker mask the framework's WAV writer gives the count by default. */
+    void writeWav (const juce::File& file, int numChannels, int numSamples)
+    {
         juce::WavAudioFormat wav;
         std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (file.createOutputStream().release(), 48000.0, static_cast<unsigned int> (numChannels), 24, {}, 0));
-        writer->writeFromAudioSampleBuffer (buffer, 0, numSamples);
+        writer->writeFromAudioSampleBuffer (noise (numChannels, numSamples), 0, numSamples);
+    }
+
+    /** Starts the renderer with its output thrown away, for tests that signal it. */
+    pid_t startRenderer (const juce::StringArray& arguments)
+    {
+        std::vector<std::string> words { VELORIN_RENDER_TOOL };
+        std::vector<char*> argv;
+
+        for (const auto& argument : arguments)
+            words.push_back (argument.toStdString());
+
+        for (auto& word : words)
+            argv.push_back (word.data());
+
+        argv.push_back (nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init (&actions);
+        posix_spawn_file_actions_addopen (&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2 (&actions, STDOUT_FILENO, STDERR_FILENO);
+
+        // A test runner started in the background passes Ctrl-C on as ignored.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init (&attributes);
+        sigset_t defaults;
+        sigemptyset (&defaults);
+        sigaddset (&defaults, SIGINT);
+        sigaddset (&defaults, SIGTERM);
+        posix_spawnattr_setsigdefault (&attributes, &defaults);
+        posix_spawnattr_setflags (&attributes, POSIX_SPAWN_SETSIGDEF);
+
+        pid_t process = -1;
+        posix_spawn (&process, VELORIN_RENDER_TOOL, &actions, &attributes, argv.data(), environ);
+        posix_spawnattr_destroy (&attributes);
+        posix_spawn_file_actions_destroy (&actions);
+        return process;
+    }
+
+    struct Direction
+    {
+        double azimuth; // degrees, clockwise seen from above
+        double elevation; // degrees, positive upward
+    };
+
+    /** Where an ambiX recording (W Y Z X) points over a span, from each component's correlation with W. */
+    Direction directionOf (const juce::AudioBuffer<float>& ambiX, int start, int end)
+    {
+        double x = 0.0, y = 0.0, z = 0.0;
+
+        for (auto i = start; i < end; ++i)
+        {
+            const auto w = static_cast<double> (ambiX.getSample (0, i));
+            y += w * static_cast<double> (ambiX.getSample (1, i));
+            z += w * static_cast<double> (ambiX.getSample (2, i));
+            x += w * static_cast<double> (ambiX.getSample (3, i));
+        }
+
+        return { -juce::radiansToDegrees (std::atan2 (y, x)), juce::radiansToDegrees (std::atan2 (z, std::hypot (x, y))) };
     }
 
     class Renderer : public ::testing::Test
@@ -185,19 +265,9 @@ TEST_F (Renderer, spreadsA51BedSoThatEachChannelLandsAtItsLayoutDirection)
 
     for (auto channel = 0; channel < 6; ++channel)
     {
-        // ambiX: W Y Z X. The direction is read from each component's correlation with W.
-        double x = 0.0, y = 0.0, z = 0.0;
-        for (auto i = leadIn + channel * window; i < leadIn + (channel + 1) * window; ++i)
-        {
-            const auto w = static_cast<double> (encoded.getSample (0, i));
-            y += w * static_cast<double> (encoded.getSample (1, i));
-            z += w * static_cast<double> (encoded.getSample (2, i));
-            x += w * static_cast<double> (encoded.getSample (3, i));
-        }
-
-        const auto clockwiseDegrees = -juce::radiansToDegrees (std::atan2 (y, x));
-        EXPECT_NEAR (std::remainder (clockwiseDegrees - (20.0 + static_cast<double> (offsets[channel])), 360.0), 0.0, 0.05) << "channel " << channel;
-        EXPECT_NEAR (z / std::hypot (x, y), 0.0, 1.0e-4) << "channel " << channel;
+        const auto direction = directionOf (encoded, leadIn + channel * window, leadIn + (channel + 1) * window);
+        EXPECT_NEAR (std::remainder (direction.azimuth - (20.0 + static_cast<double> (offsets[channel])), 360.0), 0.0, 0.05) << "channel " << channel;
+        EXPECT_NEAR (direction.elevation, 0.0, 0.006) << "channel " << channel;
     }
 }
 
@@ -225,6 +295,10 @@ TEST_F (Renderer, rejectsBadCommandLinesWithOneLineAndNoFile)
     expectRejected ({ "--azimuth", "nan", "--output", output }, "needs a number");
     expectRejected ({ "--format", "B", "--output", output }, "FuMa or ambiX");
     expectRejected ({ "--output" }, "missing value");
+    expectRejected ({ "a.wav", "b.wav", "--output", output }, "need --output-dir");
+    expectRejected ({ "--output-dir", directory.getFullPathName(), "--output", output, "a.wav" }, "cannot be used together");
+    expectRejected ({ "--output-dir", directory.getFullPathName() }, "needs input files");
+    expectRejected ({ "--output-dir", directory.getFullPathName(), "a.wav", "other/a.wav" }, "would both render to");
 }
 
 TEST_F (Renderer, rejectsInputsItCannotUse)
@@ -250,4 +324,223 @@ TEST_F (Renderer, rejectsOutputsItCannotWriteAndLeavesNothingBehind)
     const auto existingDirectory = directory.getChildFile ("taken.wav");
     ASSERT_TRUE (existingDirectory.createDirectory());
     expectRejected ({ "--output", existingDirectory.getFullPathName() }, "cannot write");
+}
+
+TEST_F (Renderer, takesTheLayoutFromTheChannelMaskElseFromTheChannelCount)
+{
+    using Set = juce::AudioChannelSet;
+    const auto named = [] (std::initializer_list<Set::ChannelType> speakers)
+    {
+        Set set;
+        for (const auto speaker : speakers)
+            set.addChannel (speaker);
+        return set;
+    };
+
+    struct Case
+    {
+        Set speakers; // discrete: the file has no channel mask
+        const char* layout;
+        const char* reason;
+    };
+
+    // clang-format off
+    const Case cases[] = {
+        { Set::discreteChannels (1),                                          "Mono",                        "from the channel count" },
+        { Set::discreteChannels (2),                                          "Stereo",                      "from the channel count" },
+        { Set::discreteChannels (4),                                          "4.0 - L R Ls Rs",             "from the channel count" },
+        { Set::discreteChannels (6),                                          "5.1 - L R C Lfe Ls Rs",       "from the channel count" },
+        { Set::discreteChannels (8),                                          "7.1 - L R C Lfe Ls Rs Sl Sr", "from the channel count" },
+        { Set::quadraphonic(),                                                "4.0 - L R Ls Rs",             "from the file's channel mask" },
+        { named ({ Set::left, Set::right, Set::leftSurroundSide, Set::rightSurroundSide }), "4.0 - L R Ls Rs",             "from the file's channel mask" },
+        { Set::create5point1(),                                               "5.1 - L R C Lfe Ls Rs",       "from the file's channel mask" },
+        { named ({ Set::left, Set::right, Set::centre, Set::LFE, Set::leftSurroundSide, Set::rightSurroundSide }), "5.1 - L R C Lfe Ls Rs",       "from the file's channel mask" },
+        { named ({ Set::left, Set::right, Set::centre, Set::LFE, Set::leftSurround, Set::rightSurround, Set::leftSurroundSide, Set::rightSurroundSide }), "7.1 - L R C Lfe Ls Rs Sl Sr", "from the file's channel mask" },
+        { named ({ Set::left, Set::right, Set::centre, Set::leftSurround, Set::rightSurround, Set::centreSurround, Set::leftSurroundSide, Set::rightSurroundSide }), "8.0 - L R C Ls Rs Cs Sl Sr",  "from the file's channel mask" },
+    };
+    // clang-format on
+
+    const auto input = directory.getChildFile ("bed.wav");
+    const auto output = directory.getChildFile ("bed-bformat.wav");
+
+    for (const auto& c : cases)
+    {
+        // Only the last channel sounds: a layout that dropped it would render silence.
+        auto samples = noise (c.speakers.size(), 4800);
+        for (auto channel = 0; channel + 1 < samples.getNumChannels(); ++channel)
+            samples.clear (channel, 0, samples.getNumSamples());
+
+        writeWav (input, samples, c.speakers);
+        const auto result = runRenderer ({ input.getFullPathName(), "--output", output.getFullPathName() });
+        ASSERT_EQ (result.exitCode, 0) << result.output;
+        EXPECT_TRUE (result.output.contains (juce::String ("input layout \"") + c.layout + "\", " + c.reason)) << result.output;
+
+        const auto encoded = readAll (*openWav (output));
+        EXPECT_GT (encoded.getMagnitude (0, 0, encoded.getNumSamples()), 0.1f) << c.layout;
+    }
+
+    // The framework writes 8 channels as L R C Lfe Ls Rs Lc Rc by default, and no layout has those speakers.
+    const auto wide = directory.getChildFile ("wide.wav");
+    writeWav (wide, 8, 480);
+    const auto never = directory.getChildFile ("never.wav").getFullPathName();
+    expectRejected ({ wide.getFullPathName(), "--output", never }, "wide.wav's channel mask names the speakers L R C Lfe Ls Rs Lc Rc, which match no input layout; choose one with --layout");
+
+    const auto lcrs = directory.getChildFile ("lcrs.wav");
+    writeWav (lcrs, juce::AudioBuffer<float> (4, 480), Set::createLCRS());
+    expectRejected ({ lcrs.getFullPathName(), "--output", never }, "the speakers L R C Cs,");
+
+    const auto chosen = runRenderer ({ wide.getFullPathName(), "--layout", "12", "--output", output.getFullPathName() });
+    EXPECT_EQ (chosen.exitCode, 0) << chosen.output;
+    EXPECT_TRUE (chosen.output.contains ("input layout \"8.0 - L C R Sr Rs Cs Ls Sl\", from --layout")) << chosen.output;
+}
+
+TEST_F (Renderer, refusesToWriteOverItsInputUnderAnyNameAndLeavesItUntouched)
+{
+    const auto input = directory.getChildFile ("a.wav");
+    writeWav (input, 2, 4800);
+    juce::MemoryBlock before;
+    input.loadFileAsData (before);
+
+    ASSERT_EQ (symlink ("a.wav", directory.getChildFile ("soft.wav").getFullPathName().toRawUTF8()), 0);
+    ASSERT_EQ (link (input.getFullPathName().toRawUTF8(), directory.getChildFile ("hard.wav").getFullPathName().toRawUTF8()), 0);
+    const auto path = directory.getChildFile ("moves.csv");
+    path.replaceWithText ("0,10\n");
+
+    const auto previousDirectory = juce::File::getCurrentWorkingDirectory();
+    directory.setAsCurrentWorkingDirectory();
+
+    for (const auto& output : { juce::String ("a.wav"), juce::String ("./a.wav"), "../" + directory.getFileName() + "/a.wav", juce::String ("soft.wav"), juce::String ("hard.wav") })
+        expectRejected ({ "--input", "a.wav", "--output", output }, "it is the same file as the input");
+
+    expectRejected ({ "a.wav", "--path", "moves.csv", "--output", "moves.csv" }, "it is the same file as the input");
+    previousDirectory.setAsCurrentWorkingDirectory();
+
+    juce::MemoryBlock after;
+    input.loadFileAsData (after);
+    EXPECT_EQ (before, after);
+}
+
+TEST_F (Renderer, namesTheLineOfEveryBadRowInAPathFile)
+{
+    struct Case
+    {
+        const char* text;
+        const char* error;
+    };
+
+    // clang-format off
+    const Case cases[] = {
+        { "0,10\n1,left\n",                       "moves.csv line 2: azimuth \"left\" is not a number" },
+        { "0,10\n1,200\n",                        "moves.csv line 2: azimuth 200 is out of range (-180 to 180 degrees)" },
+        { "0,0,91\n",                             "moves.csv line 1: elevation 91 is out of range" },
+        { "0,0,0,1,0,11\n",                       "moves.csv line 1: gain 11 is out of range" },
+        { "# turn\n0,0\n2,10\n\n1.5,20\n",         "moves.csv line 5: time 1.5 s comes before the previous row's 2 s" },
+        { "-1,0\n",                               "moves.csv line 1: seconds -1 is negative" },
+        { "0,0,0,1,0,0,5\n",                      "moves.csv line 1: 7 values; a row has at most 6" },
+        { "0,10\n1,,5\n",                         "moves.csv line 2: no azimuth value before a later column" },
+        { "seconds,azimuth\n0,0\nseconds,azimuth\n", "moves.csv line 3: seconds \"seconds\" is not a number" },
+        { "# nothing yet\n\n",                     "moves.csv has no rows" },
+    };
+    // clang-format on
+
+    const auto path = directory.getChildFile ("moves.csv");
+    const auto output = directory.getChildFile ("never.wav").getFullPathName();
+
+    for (const auto& c : cases)
+    {
+        path.replaceWithText (c.text);
+        expectRejected ({ "--path", path.getFullPathName(), "--output", output }, c.error);
+    }
+}
+
+TEST_F (Renderer, aPathMovesTheSourceAtEveryBlockAsAHostPlaysAutomation)
+{
+    constexpr int sampleRate = 48000, window = 1200;
+    const auto input = directory.getChildFile ("mono.wav");
+    writeWav (input, noise (1, 3 * sampleRate), juce::AudioChannelSet::mono());
+
+    // A half turn to the right while rising, then back to the front at the height reached.
+    const auto path = directory.getChildFile ("moves.csv");
+    path.replaceWithText ("seconds,azimuth,elevation\n0.5,-90,0\n1.5,90,30\n2.5,0\n");
+
+    const auto output = directory.getChildFile ("moving.wav");
+    const auto result = runRenderer ({ input.getFullPathName(), "--path", path.getFullPathName(), "--output", output.getFullPathName() });
+    ASSERT_EQ (result.exitCode, 0) << result.output;
+
+    const auto expectedAt = [] (double seconds) -> Direction
+    {
+        if (seconds < 0.5)
+            return { -90.0, 0.0 };
+        if (seconds < 1.5)
+            return { -90.0 + 180.0 * (seconds - 0.5), 30.0 * (seconds - 0.5) };
+        if (seconds < 2.5)
+            return { 90.0 - 90.0 * (seconds - 1.5), 30.0 };
+        return { 0.0, 30.0 };
+    };
+
+    // Each block holds the value at its start, and the encoder glides after it: the
+    // sound trails a sweep of 180 degrees a second by up to about a block (2 degrees).
+    const auto encoded = readAll (*openWav (output));
+
+    for (auto start = 0; start + window <= encoded.getNumSamples(); start += window)
+    {
+        const auto seconds = (start + window / 2) / static_cast<double> (sampleRate);
+        const auto measured = directionOf (encoded, start, start + window);
+        const auto expected = expectedAt (seconds);
+        EXPECT_NEAR (measured.azimuth, expected.azimuth, 2.5) << seconds << " s";
+        EXPECT_NEAR (measured.elevation, expected.elevation, 0.5) << seconds << " s";
+    }
+}
+
+TEST_F (Renderer, rendersEveryFileOfABatchAndNamesTheOnesThatFail)
+{
+    const auto outputs = directory.getChildFile ("encoded"); // made by the renderer
+    writeWav (directory.getChildFile ("a.wav"), 2, 4800);
+    writeWav (directory.getChildFile ("b.wav"), 3, 4800);
+    writeWav (directory.getChildFile ("c.wav"), 1, 2400);
+
+    juce::StringArray arguments { "--output-dir", outputs.getFullPathName(), "--azimuth", "30" };
+
+    for (const auto* name : { "a.wav", "b.wav", "c.wav" })
+        arguments.add (directory.getChildFile (name).getFullPathName());
+
+    const auto result = runRenderer (arguments);
+
+    EXPECT_EQ (result.exitCode, 1);
+    EXPECT_TRUE (result.output.contains ("b.wav: b.wav has 3 channels")) << result.output;
+    EXPECT_TRUE (result.output.contains ("1 of 3 files failed: b.wav")) << result.output;
+
+    for (const auto& [name, length] : { std::pair { "a-bformat.wav", 4800 }, std::pair { "c-bformat.wav", 2400 } })
+    {
+        auto reader = openWav (outputs.getChildFile (name));
+        ASSERT_NE (reader, nullptr) << name;
+        EXPECT_EQ (reader->numChannels, 4u);
+        EXPECT_EQ (reader->lengthInSamples, length);
+    }
+
+    EXPECT_EQ (outputs.getNumberOfChildFiles (juce::File::findFilesAndDirectories), 2);
+}
+
+TEST_F (Renderer, stopsOnCtrlCOrTerminationAndLeavesNoOutputBehind)
+{
+    // One-sample blocks make a render that lasts many seconds.
+    const auto input = directory.getChildFile ("long.wav");
+    writeWav (input, noise (1, 30 * 48000), juce::AudioChannelSet::mono());
+    const auto output = directory.getChildFile ("out.wav");
+
+    for (const auto signalNumber : { SIGINT, SIGTERM })
+    {
+        const auto process = startRenderer ({ input.getFullPathName(), "--block-size", "1", "--output", output.getFullPathName() });
+        ASSERT_GT (process, 0);
+
+        // The unfinished output appears beside the target once the render runs.
+        for (auto waited = 0; waited < 10000 && directory.getNumberOfChildFiles (juce::File::findFiles) < 2; waited += 2)
+            juce::Thread::sleep (2);
+
+        kill (process, signalNumber);
+        auto status = 0;
+        ASSERT_EQ (waitpid (process, &status, 0), process);
+        EXPECT_TRUE (WIFSIGNALED (status) && WTERMSIG (status) == signalNumber) << status;
+        EXPECT_EQ (directory.findChildFiles (juce::File::findFilesAndDirectories, false), juce::Array<juce::File> { input });
+    }
 }

@@ -1,12 +1,16 @@
 #include "OfflineRenderer.h"
 
 #include "DemoSignal.h"
+#include "Interruption.h"
+#include "LayoutChoice.h"
+#include "RenderProgress.h"
 
 #include <processor/InputLayouts.h>
-#include <processor/ParameterUnits.h>
 #include <processor/VevazovAzudAudioProcessor.h>
 
 #include <juce_audio_formats/juce_audio_formats.h>
+
+#include <sys/stat.h>
 
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter();
 
@@ -14,89 +18,71 @@ namespace
 {
     constexpr double demoSampleRate = 48000.0;
     constexpr int numOutputs = InputLayouts::numOutputChannels;
+    constexpr int outputBitDepth = 32;
 
+    static_assert (positionFields.size() == VevazovAzudAudioProcessor::gainIndex + 1, "one position field per parameter, in parameter order");
+
+    /** The samples to encode: a WAV file read block by block, or the demo in memory. */
     struct Input
     {
-        juce::AudioBuffer<float> samples;
+        std::unique_ptr<juce::AudioFormatReader> file;
+        juce::AudioBuffer<float> demo;
         double sampleRate = 0.0;
         juce::String error;
+
+        int getNumChannels() const { return file != nullptr ? static_cast<int> (file->numChannels) : demo.getNumChannels(); }
+        juce::int64 getLength() const { return file != nullptr ? file->lengthInSamples : demo.getNumSamples(); }
+
+        bool read (juce::AudioBuffer<float>& destination, juce::int64 start, int length)
+        {
+            if (file != nullptr)
+                return file->read (&destination, 0, length, start, true, true);
+
+            destination.copyFrom (0, 0, demo, 0, static_cast<int> (start), length);
+            return true;
+        }
     };
 
-    Input readInput (const juce::File& file)
+    Input openInput (const juce::File& file)
     {
+        Input input;
+
         if (file == juce::File())
-            return { makeDemoSignal (demoSampleRate), demoSampleRate, {} };
+        {
+            input.demo = makeDemoSignal (demoSampleRate);
+            input.sampleRate = demoSampleRate;
+            return input;
+        }
 
         if (! file.existsAsFile())
-            return { {}, 0.0, "cannot read " + file.getFullPathName() + ": no such file" };
+            return { {}, {}, 0.0, "cannot read " + file.getFullPathName() + ": no such file" };
 
         auto stream = file.createInputStream();
         juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatReader> reader (stream != nullptr ? wav.createReaderFor (stream.release(), true) : nullptr);
+        input.file.reset (stream != nullptr ? wav.createReaderFor (stream.release(), true) : nullptr);
 
-        if (reader == nullptr)
-            return { {}, 0.0, "cannot read " + file.getFullPathName() + ": not a WAV file" };
+        if (input.file == nullptr)
+            return { {}, {}, 0.0, "cannot read " + file.getFullPathName() + ": not a WAV file" };
 
-        const auto numChannels = static_cast<int> (reader->numChannels);
+        if (const auto numChannels = input.getNumChannels(); ! InputLayouts::isSupportedInputCount (numChannels))
+            return { {}, {}, 0.0, file.getFileName() + " has " + juce::String (numChannels) + " channels; 1, 2, 4, 6 or 8 are supported" };
 
-        if (! InputLayouts::isSupportedInputCount (numChannels))
-            return { {}, 0.0, file.getFileName() + " has " + juce::String (numChannels) + " channels; 1, 2, 4, 6 or 8 are supported" };
-
-        if (reader->lengthInSamples > std::numeric_limits<int>::max())
-            return { {}, 0.0, file.getFileName() + " is too long" };
-
-        Input input { juce::AudioBuffer<float> (numChannels, static_cast<int> (reader->lengthInSamples)), reader->sampleRate, {} };
-
-        if (! reader->read (&input.samples, 0, input.samples.getNumSamples(), 0, true, true))
-            return { {}, 0.0, "cannot read the samples of " + file.getFullPathName() };
-
+        input.sampleRate = input.file->sampleRate;
         return input;
     }
 
-    void applyOptions (VevazovAzudAudioProcessor& processor, const RenderOptions& options)
+    /** Whether two names lead to one file on disk: the same device and inode once
+        links are followed, so symbolic and hard links and other spellings all count.
+    */
+    bool isSameFile (const juce::File& first, const juce::File& second)
     {
-        using namespace ParameterUnits;
-        using P = VevazovAzudAudioProcessor;
-
-        processor.setParameter (P::azimuthIndex, azimuthValue (options.azimuthDegrees));
-        processor.setParameter (P::elevationIndex, elevationValue (options.elevationDegrees));
-        processor.setParameter (P::distanceIndex, distanceValue (options.distanceMetres));
-        processor.setParameter (P::widthIndex, widthValue (options.widthPercent));
-        processor.setParameter (P::gainIndex, gainValue (options.gainDecibels));
-        processor.setOutputConfig (options.convention);
-        processor.setDistAttenuationFactor (options.attenuation);
-
-        if (options.layout != InputLayouts::noLayout)
-            processor.restoreInputConfig (options.layout);
+        struct stat a = {}, b = {};
+        return ::stat (first.getFullPathName().toRawUTF8(), &a) == 0
+               && ::stat (second.getFullPathName().toRawUTF8(), &b) == 0
+               && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
     }
 
-    juce::AudioBuffer<float> runProcessor (juce::AudioProcessor& processor, const juce::AudioBuffer<float>& input, int blockSize)
-    {
-        const auto numSamples = input.getNumSamples();
-        const auto numInputs = input.getNumChannels();
-        juce::AudioBuffer<float> output (numOutputs, numSamples);
-        juce::AudioBuffer<float> block (std::max (numInputs, numOutputs), blockSize);
-        juce::MidiBuffer midi;
-
-        for (auto start = 0; start < numSamples; start += blockSize)
-        {
-            const auto length = std::min (blockSize, numSamples - start);
-            block.setSize (block.getNumChannels(), length, false, false, true);
-            block.clear();
-
-            for (auto channel = 0; channel < numInputs; ++channel)
-                block.copyFrom (channel, 0, input, channel, start, length);
-
-            processor.processBlock (block, midi);
-
-            for (auto channel = 0; channel < numOutputs; ++channel)
-                output.copyFrom (channel, start, block, channel, 0, length);
-        }
-
-        return output;
-    }
-
-    juce::String checkOutputPath (const juce::File& target)
+    juce::String checkOutputPath (const RenderOptions& options, const juce::File& target)
     {
         if (! target.getParentDirectory().isDirectory())
             return "cannot write " + target.getFullPathName() + ": no such directory";
@@ -104,80 +90,179 @@ namespace
         if (target.isDirectory())
             return "cannot write " + target.getFullPathName() + ": it is a directory";
 
+        auto readFiles = options.inputs;
+        readFiles.add (options.path);
+
+        for (const auto& file : readFiles)
+            if (isSameFile (file, target))
+                return "will not write " + target.getFullPathName() + ": it is the same file as the input " + file.getFullPathName() + "; choose another output";
+
         return {};
     }
 
-    juce::String writeWav (const juce::File& target, const juce::AudioBuffer<float>& samples, double sampleRate)
+    using AppliedValues = std::array<std::optional<float>, positionFields.size()>;
+
+    /** Sets each parameter whose value changed since the last block, as a host plays automation. */
+    void applyPosition (VevazovAzudAudioProcessor& processor, const SourcePosition& position, AppliedValues& applied)
     {
-        juce::TemporaryFile temporary (target);
-        auto stream = temporary.getFile().createOutputStream();
+        for (size_t index = 0; index < positionFields.size(); ++index)
+        {
+            const auto& field = positionFields[index];
+            const auto value = field.parameterValue (position.*field.member);
 
-        if (stream == nullptr)
-            return "cannot write " + target.getFullPathName();
+            if (applied[index] != value)
+            {
+                processor.setParameter (static_cast<int> (index), value);
+                applied[index] = value;
+            }
+        }
+    }
 
-        juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), sampleRate, static_cast<unsigned int> (samples.getNumChannels()), 32, {}, 0));
-        if (writer == nullptr)
-            return "cannot write a 32-bit float WAV to " + target.getFullPathName();
+    /** The output, written to a temporary file beside the target and moved into
+        place only once complete; until then, destroying it removes the temporary file.
+    */
+    class OutputFile
+    {
+    public:
+        explicit OutputFile (const juce::File& targetFile)
+            : target (targetFile), temporary (targetFile)
+        {
+        }
 
-        stream.release(); // the writer owns it now
+        juce::String open (double sampleRate)
+        {
+            auto stream = temporary.getFile().createOutputStream();
 
-        if (! writer->writeFromAudioSampleBuffer (samples, 0, samples.getNumSamples()) || ! writer->flush())
-            return "cannot write " + target.getFullPathName();
+            if (stream == nullptr)
+                return "cannot write " + target.getFullPathName();
 
-        writer.reset();
+            // B-format channels are no speaker feeds: the file carries no speaker mask.
+            juce::WavAudioFormat wav;
+            writer.reset (wav.createWriterFor (stream.get(), sampleRate, juce::AudioChannelSet::discreteChannels (numOutputs), outputBitDepth, {}, 0));
 
-        if (! temporary.overwriteTargetFileWithTemporary())
-            return "cannot write " + target.getFullPathName();
+            if (writer == nullptr)
+                return "cannot write a 32-bit float WAV to " + target.getFullPathName();
 
-        return {};
+            stream.release(); // the writer owns it now
+            return {};
+        }
+
+        bool write (const juce::AudioBuffer<float>& block, int length)
+        {
+            return writer->writeFromFloatArrays (block.getArrayOfReadPointers(), numOutputs, length);
+        }
+
+        juce::String commit()
+        {
+            const auto flushed = writer->flush();
+            writer.reset();
+
+            if (! flushed || ! temporary.overwriteTargetFileWithTemporary())
+                return "cannot write " + target.getFullPathName();
+
+            return {};
+        }
+
+    private:
+        juce::File target;
+        juce::TemporaryFile temporary;
+        std::unique_ptr<juce::AudioFormatWriter> writer; // closed before the temporary file goes
+    };
+
+    void prepareProcessor (VevazovAzudAudioProcessor& processor, const RenderOptions& options, const Input& input, int layoutId, AppliedValues& applied, const SourcePosition& start)
+    {
+        processor.setPlayConfigDetails (input.getNumChannels(), numOutputs, input.sampleRate, options.blockSize);
+        applyPosition (processor, start, applied);
+        processor.setOutputConfig (options.convention);
+        processor.setDistAttenuationFactor (options.attenuation);
+        processor.restoreInputConfig (layoutId);
+        processor.prepareToPlay (input.sampleRate, options.blockSize);
+    }
+
+    RenderOutcome failure (const juce::String& error)
+    {
+        return { {}, error, 0 };
     }
 } // namespace
 
-RenderOutcome renderOffline (const RenderOptions& options)
+RenderOutcome renderOffline (const RenderOptions& options, const RenderJob& job, const AutomationPath& path)
 {
-    if (const auto error = checkOutputPath (options.output); error.isNotEmpty())
-        return { {}, error };
+    if (const auto error = checkOutputPath (options, job.output); error.isNotEmpty())
+        return failure (error);
 
-    const auto input = readInput (options.input);
+    auto input = openInput (job.input);
 
     if (input.error.isNotEmpty())
-        return { {}, input.error };
+        return failure (input.error);
 
-    const auto numInputs = input.samples.getNumChannels();
+    const auto numInputs = input.getNumChannels();
+    const auto choice = chooseInputLayout (options.layout, input.file.get(), job.input.getFileName());
 
-    if (options.layout != InputLayouts::noLayout)
-    {
-        const auto& layout = InputLayouts::layoutFor (options.layout);
+    if (choice.error.isNotEmpty())
+        return failure (choice.error);
 
-        if (layout.layoutInputChannels > numInputs)
-            return { {}, juce::String ("layout \"") + layout.name + "\" reads " + juce::String (layout.layoutInputChannels) + " channels but the input has " + juce::String (numInputs) };
-    }
+    const auto& layout = InputLayouts::layoutFor (choice.layoutId);
+
+    if (layout.layoutInputChannels > numInputs)
+        return failure (juce::String ("layout \"") + layout.name + "\" reads " + juce::String (layout.layoutInputChannels) + " channels but the input has " + juce::String (numInputs));
 
     std::unique_ptr<juce::AudioProcessor> plugin (createPluginFilter());
     auto& processor = dynamic_cast<VevazovAzudAudioProcessor&> (*plugin);
+    AppliedValues applied;
+    prepareProcessor (processor, options, input, choice.layoutId, applied, path.positionAt (0.0));
 
-    processor.setPlayConfigDetails (numInputs, numOutputs, input.sampleRate, options.blockSize);
-    applyOptions (processor, options);
-    processor.prepareToPlay (input.sampleRate, options.blockSize);
+    OutputFile output (job.output);
 
-    const auto output = runProcessor (processor, input.samples, options.blockSize);
-    processor.releaseResources();
-
-    if (const auto error = writeWav (options.output, output, input.sampleRate); error.isNotEmpty())
-        return { {}, error };
+    if (const auto error = output.open (input.sampleRate); error.isNotEmpty())
+        return failure (error);
 
     RenderResult result;
-    result.output = options.output;
+    const auto length = input.getLength();
+    juce::AudioBuffer<float> inputBlock (numInputs, options.blockSize);
+    juce::AudioBuffer<float> block (std::max (numInputs, numOutputs), options.blockSize);
+    juce::MidiBuffer midi;
+    RenderProgress progress (job.input == juce::File() ? juce::String ("demo") : job.input.getFileName());
+
+    for (juce::int64 start = 0; start < length; start += options.blockSize)
+    {
+        if (const auto signalNumber = Interruption::requestingSignal(); signalNumber != 0)
+            return { {}, "interrupted; " + job.output.getFullPathName() + " was not written", signalNumber };
+
+        const auto blockLength = static_cast<int> (std::min<juce::int64> (options.blockSize, length - start));
+        applyPosition (processor, path.positionAt (static_cast<double> (start) / input.sampleRate), applied);
+
+        if (! input.read (inputBlock, start, blockLength))
+            return failure ("cannot read the samples of " + job.input.getFullPathName());
+
+        block.setSize (block.getNumChannels(), blockLength, false, false, true);
+        block.clear();
+
+        for (auto channel = 0; channel < numInputs; ++channel)
+            block.copyFrom (channel, 0, inputBlock, channel, 0, blockLength);
+
+        processor.processBlock (block, midi);
+
+        for (auto channel = 0; channel < numOutputs; ++channel)
+            result.peaks[static_cast<size_t> (channel)] = std::max (result.peaks[static_cast<size_t> (channel)], block.getMagnitude (channel, 0, blockLength));
+
+        if (! output.write (block, blockLength))
+            return failure ("cannot write " + job.output.getFullPathName());
+
+        progress.update (static_cast<double> (start + blockLength) / static_cast<double> (length));
+    }
+
+    processor.releaseResources();
+
+    if (const auto error = output.commit(); error.isNotEmpty())
+        return failure (error);
+
+    result.output = job.output;
     result.channelNames = juce::StringArray::fromTokens (InputLayouts::outputConventions[static_cast<size_t> (options.convention)].channelOrder, false);
     result.layoutName = InputLayouts::layoutFor (processor.getInputConfigID()).name;
+    result.layoutReason = choice.reason;
     result.sampleRate = input.sampleRate;
-    result.numSamples = output.getNumSamples();
-
-    for (auto channel = 0; channel < numOutputs; ++channel)
-        result.peaks[static_cast<size_t> (channel)] = output.getMagnitude (channel, 0, output.getNumSamples());
-
-    return { result, {} };
+    result.numSamples = length;
+    return { result, {}, 0 };
 }
 
 juce::String decibelText (float linear)

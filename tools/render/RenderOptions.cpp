@@ -1,56 +1,30 @@
 #include "RenderOptions.h"
 
-#include <processor/InputLayouts.h>
+#include "NumberText.h"
 
-#include <functional>
+#include <processor/InputLayouts.h>
 
 namespace
 {
-    struct NumericOption
+    constexpr auto batchSuffix = "-bformat.wav";
+    constexpr int minimumBlockSize = 1;
+    constexpr int maximumBlockSize = 65536;
+    constexpr int helpColumn = 22;
+
+    /** Stores an option's value, or says why it is not acceptable. */
+    using ApplyValue = juce::String (*) (RenderOptions&, const juce::String& value);
+
+    struct ValueOption
     {
         const char* name;
-        const char* unit;
-        double minimum;
-        double maximum;
+        const char* argument;
         const char* help;
-        std::function<void (RenderOptions&, double)> apply;
+        ApplyValue apply;
     };
 
-    const std::vector<NumericOption>& numericOptions()
+    juce::File fileArgument (const juce::String& value)
     {
-        static const std::vector<NumericOption> options {
-            { "--azimuth", "degrees", -180.0, 180.0, "source direction, clockwise seen from above (default 0, straight ahead)", [] (RenderOptions& o, double v)
-              { o.azimuthDegrees = static_cast<float> (v); } },
-            { "--elevation", "degrees", -90.0, 90.0, "source elevation, positive upward (default 0)", [] (RenderOptions& o, double v)
-              { o.elevationDegrees = static_cast<float> (v); } },
-            { "--distance", "metres", 0.0, 4.0, "source distance; below 1 m the source rises toward the zenith (default 1)", [] (RenderOptions& o, double v)
-              { o.distanceMetres = static_cast<float> (v); } },
-            { "--width", "percent", 0.0, 100.0, "spread of the input channels around the source (default 0)", [] (RenderOptions& o, double v)
-              { o.widthPercent = static_cast<float> (v); } },
-            { "--gain", "dB", -90.0, 10.0, "output gain (default 0)", [] (RenderOptions& o, double v)
-              { o.gainDecibels = static_cast<float> (v); } },
-            { "--block-size", "samples", 1.0, 65536.0, "samples per processed block, as a host's buffer size (default 512)", [] (RenderOptions& o, double v)
-              { o.blockSize = static_cast<int> (v); } },
-        };
-
-        return options;
-    }
-
-    std::optional<double> parseNumber (const juce::String& text)
-    {
-        const auto trimmed = text.trim();
-
-        if (trimmed.isEmpty() || ! trimmed.containsOnly ("0123456789+-.eE"))
-            return {};
-
-        const auto utf8 = trimmed.toStdString();
-        char* end = nullptr;
-        const auto value = std::strtod (utf8.c_str(), &end);
-
-        if (end != utf8.c_str() + utf8.size() || ! std::isfinite (value))
-            return {};
-
-        return value;
+        return juce::File::getCurrentWorkingDirectory().getChildFile (value);
     }
 
     std::optional<int> parseLayout (const juce::String& text)
@@ -87,7 +61,138 @@ namespace
 
         return {};
     }
+
+    juce::String applyBlockSize (RenderOptions& options, const juce::String& value)
+    {
+        const auto number = parseNumber (value);
+
+        if (! number.has_value())
+            return "--block-size needs a number, not \"" + value + "\"";
+
+        if (auto problem = rangeProblem ("--block-size", value, *number, minimumBlockSize, maximumBlockSize, "samples"); problem.isNotEmpty())
+            return problem;
+
+        if (*number != std::floor (*number))
+            return "--block-size needs a whole number of samples, not " + value;
+
+        options.blockSize = static_cast<int> (*number);
+        return {};
+    }
+
+    // clang-format off
+    constexpr std::array<ValueOption, 8> valueOptions {{
+        { "--input", "FILE", "input WAV of 1, 2, 4, 6 or 8 channels; may be named without --input",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String { o.inputs.add (fileArgument (v)); return {}; } },
+        { "--output", "FILE", "4-channel 32-bit float WAV to write (default: velorin-render.wav)",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String { o.output = fileArgument (v); return {}; } },
+        { "--output-dir", "DIR", "render each input to DIR/<name>-bformat.wav (DIR is made if missing)",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String { o.outputDirectory = fileArgument (v); return {}; } },
+        { "--format", "NAME", "FuMa (W X Y Z) or ambiX (W Y Z X, default)",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String
+          {
+              const auto convention = parseConvention (v);
+              if (! convention.has_value())
+                  return "--format must be FuMa or ambiX, not \"" + v + "\"";
+              o.convention = *convention;
+              return {};
+          } },
+        { "--path", "FILE", "CSV file that moves the source over time (see below)",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String { o.path = fileArgument (v); return {}; } },
+        { "--layout", "ID|NAME", "input layout (default: from the file, see below)",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String
+          {
+              const auto layout = parseLayout (v);
+              if (! layout.has_value())
+                  return "--layout must be a layout id 0-15 or a layout name (see --help), not \"" + v + "\"";
+              o.layout = *layout;
+              return {};
+          } },
+        { "--attenuation", "N", "distance attenuation: off (default) or 1-5, about 2 dB more fall per doubling each",
+          [] (RenderOptions& o, const juce::String& v) -> juce::String
+          {
+              const auto attenuation = parseAttenuation (v);
+              if (! attenuation.has_value())
+                  return "--attenuation must be off or 1-5, not \"" + v + "\"";
+              o.attenuation = *attenuation;
+              return {};
+          } },
+        { "--block-size", "SAMPLES", "samples per block, as a host's buffer size (default 512) [1 to 65536]",
+          applyBlockSize },
+    }};
+    // clang-format on
+
+    juce::String applyPositionField (const PositionField& field, RenderOptions& options, const juce::String& value)
+    {
+        const auto optionName = juce::String ("--") + field.name;
+        const auto number = parseNumber (value);
+
+        if (! number.has_value())
+            return optionName + " needs a number, not \"" + value + "\"";
+
+        if (auto problem = rangeProblem (optionName, value, *number, field.minimum, field.maximum, field.unit); problem.isNotEmpty())
+            return problem;
+
+        options.position.*field.member = static_cast<float> (*number);
+        return {};
+    }
+
+    const PositionField* findPositionField (const juce::String& name)
+    {
+        for (const auto& field : positionFields)
+            if (name == juce::String ("--") + field.name)
+                return &field;
+
+        return nullptr;
+    }
+
+    const ValueOption* findValueOption (const juce::String& name)
+    {
+        for (const auto& option : valueOptions)
+            if (name == option.name)
+                return &option;
+
+        return nullptr;
+    }
+
+    juce::String checkOutputs (const RenderOptions& options)
+    {
+        if (options.outputDirectory != juce::File())
+        {
+            if (options.output.has_value())
+                return "--output and --output-dir cannot be used together";
+
+            if (options.inputs.isEmpty())
+                return "--output-dir needs input files";
+        }
+        else if (options.inputs.size() > 1)
+        {
+            return "several input files need --output-dir DIR";
+        }
+
+        const auto jobs = renderJobs (options);
+
+        for (auto later = jobs.begin(); later != jobs.end(); ++later)
+            for (auto earlier = jobs.begin(); earlier != later; ++earlier)
+                if (earlier->output == later->output)
+                    return earlier->input.getFullPathName() + " and " + later->input.getFullPathName() + " would both render to " + later->output.getFullPathName();
+
+        return {};
+    }
 } // namespace
+
+std::vector<RenderJob> renderJobs (const RenderOptions& options)
+{
+    if (options.inputs.isEmpty() || options.outputDirectory == juce::File())
+        return { { options.inputs.isEmpty() ? juce::File() : options.inputs.getFirst(),
+                   options.output.value_or (fileArgument ("velorin-render.wav")) } };
+
+    std::vector<RenderJob> jobs;
+
+    for (const auto& input : options.inputs)
+        jobs.push_back ({ input, options.outputDirectory.getChildFile (input.getFileNameWithoutExtension() + batchSuffix) });
+
+    return jobs;
+}
 
 ParsedOptions parseRenderOptions (const juce::StringArray& arguments)
 {
@@ -95,101 +200,77 @@ ParsedOptions parseRenderOptions (const juce::StringArray& arguments)
 
     for (auto i = 0; i < arguments.size(); ++i)
     {
-        const auto& name = arguments[i];
+        const auto& argument = arguments[i];
 
-        if (name == "--help" || name == "-h")
+        if (argument == "--help" || argument == "-h")
         {
             options.showHelp = true;
             continue;
         }
 
+        if (! argument.startsWithChar ('-'))
+        {
+            options.inputs.add (fileArgument (argument));
+            continue;
+        }
+
+        const auto* field = findPositionField (argument);
+        const auto* option = findValueOption (argument);
+
+        if (field == nullptr && option == nullptr)
+            return { {}, "unknown option " + argument + " (see --help)" };
+
         if (i + 1 >= arguments.size())
-            return { {}, name.startsWith ("--") ? "missing value for " + name : "unknown argument " + name };
+            return { {}, "missing value for " + argument };
 
-        const auto value = arguments[i + 1];
-        ++i;
+        const auto& value = arguments[++i];
 
-        const auto& numeric = numericOptions();
-        const auto found = std::find_if (numeric.begin(), numeric.end(), [&] (const NumericOption& o)
-                                         { return name == o.name; });
-
-        if (found != numeric.end())
-        {
-            const auto number = parseNumber (value);
-
-            if (! number.has_value())
-                return { {}, name + " needs a number, not \"" + value + "\"" };
-
-            if (*number < found->minimum || *number > found->maximum)
-                return { {}, name + " " + value + " is out of range (" + juce::String (found->minimum) + " to " + juce::String (found->maximum) + " " + found->unit + ")" };
-
-            if (name == "--block-size" && *number != std::floor (*number))
-                return { {}, "--block-size needs a whole number of samples, not " + value };
-
-            found->apply (options, *number);
-        }
-        else if (name == "--input")
-        {
-            options.input = juce::File::getCurrentWorkingDirectory().getChildFile (value);
-        }
-        else if (name == "--output")
-        {
-            options.output = juce::File::getCurrentWorkingDirectory().getChildFile (value);
-        }
-        else if (name == "--format")
-        {
-            const auto convention = parseConvention (value);
-
-            if (! convention.has_value())
-                return { {}, "--format must be FuMa or ambiX, not \"" + value + "\"" };
-
-            options.convention = *convention;
-        }
-        else if (name == "--layout")
-        {
-            const auto layout = parseLayout (value);
-
-            if (! layout.has_value())
-                return { {}, "--layout must be a layout id 0-15 or a layout name (see --help), not \"" + value + "\"" };
-
-            options.layout = *layout;
-        }
-        else if (name == "--attenuation")
-        {
-            const auto attenuation = parseAttenuation (value);
-
-            if (! attenuation.has_value())
-                return { {}, "--attenuation must be off or 1-5, not \"" + value + "\"" };
-
-            options.attenuation = *attenuation;
-        }
-        else
-        {
-            return { {}, "unknown option " + name + " (see --help)" };
-        }
+        if (auto error = field != nullptr ? applyPositionField (*field, options, value) : option->apply (options, value); error.isNotEmpty())
+            return { {}, error };
     }
+
+    if (auto error = checkOutputs (options); error.isNotEmpty() && ! options.showHelp)
+        return { {}, error };
 
     return { options, {} };
 }
 
 juce::String renderUsage()
 {
+    const auto row = [] (const juce::String& left, const juce::String& help)
+    { return "  " + left.paddedRight (' ', helpColumn) + " " + help + "\n"; };
+
     juce::String text;
-    text << "velorin-render: encodes a WAV file (or a built-in demo) into 4-channel B-format, offline,\n"
-         << "running the plug-in's processor exactly as a host does.\n\n"
-         << "Usage: velorin-render [options]\n\n"
-         << "  --input FILE          WAV file of 1, 2, 4, 6 or 8 channels (default: a built-in mono demo melody)\n"
-         << "  --output FILE         4-channel 32-bit float WAV to write (default: velorin-render.wav)\n"
-         << "  --format NAME         FuMa (W X Y Z) or ambiX (W Y Z X, default)\n";
+    text << "velorin-render: encodes WAV files into 4-channel B-format, offline, running the\n"
+         << "plug-in's processor exactly as a host does. Without an input it renders a built-in\n"
+         << "mono demo melody.\n\n"
+         << "Usage: velorin-render [options] [--output FILE] [FILE]\n"
+         << "       velorin-render [options] --output-dir DIR FILE...\n\n";
 
-    for (const auto& option : numericOptions())
-        text << "  " << juce::String (option.name).paddedRight (' ', 13) << juce::String (option.unit).toUpperCase().paddedRight (' ', 8)
-             << " " << option.help << " [" << option.minimum << " to " << option.maximum << "]\n";
+    for (const auto& option : valueOptions)
+        text << row (juce::String (option.name) + " " + option.argument, option.help);
 
-    text << "  --layout ID|NAME      input layout (default: chosen from the input's channel count)\n"
-         << "  --attenuation N       distance attenuation: off (default) or 1-5, about 2 dB more fall per doubling each\n"
-         << "  --help                this text\n\n"
-         << "Layouts:\n";
+    for (const auto& field : positionFields)
+        text << row ("--" + juce::String (field.name) + " " + juce::String (field.unit).toUpperCase(),
+                     juce::String (field.help) + " [" + juce::String (field.minimum) + " to " + juce::String (field.maximum) + "]");
+
+    text << row ("--help", "this text")
+         << "\nInput layouts: --layout wins; a WAV file with a channel mask gets the layout with its\n"
+         << "speakers in the file's order (surrounds marked as back or side speakers); a file\n"
+         << "without one gets the usual WAV order: 1 Mono, 2 Stereo, 4 \"4.0 - L R Ls Rs\",\n"
+         << "6 \"5.1 - L R C Lfe Ls Rs\", 8 \"7.1 - L R C Lfe Ls Rs Sl Sr\". A mask that no layout\n"
+         << "matches is an error: choose a layout with --layout. The render prints the layout it\n"
+         << "used and why.\n"
+         << "\nPath files (--path): one row per point, seconds,azimuth,elevation,distance,width,gain\n"
+         << "in the units above. Trailing columns may be left out and keep the previous row's\n"
+         << "value (the first row's come from the options). Times never go backwards; two rows\n"
+         << "at one time make a jump. Between rows each value moves in a straight line (azimuth\n"
+         << "does not wrap at 180), applied at every block as a host plays automation; before\n"
+         << "the first row and after the last the nearest row holds. Blank lines and lines\n"
+         << "starting with # are skipped; the first other line may name the columns.\n"
+         << "\nOn a terminal a long render shows its progress; Ctrl-C stops it and leaves no\n"
+         << "output file. An output that is one of the inputs is refused.\n"
+         << "\nLayouts:\n";
 
     for (size_t id = 0; id < InputLayouts::layouts.size(); ++id)
         text << "  " << juce::String (static_cast<int> (id)).paddedLeft (' ', 2) << "  " << InputLayouts::layouts[id].name

@@ -1,27 +1,38 @@
 #pragma once
 
+#include "SourcePosition.h"
+
 #include <juce_core/juce_core.h>
 
 #include <optional>
+#include <vector>
 
 /** What one run of the offline renderer is asked to do. Angles, distance, width
     and gain are in the units the editor shows.
 */
 struct RenderOptions
 {
-    juce::File input; // none: the embedded demo signal
-    juce::File output { juce::File::getCurrentWorkingDirectory().getChildFile ("velorin-render.wav") };
-    float azimuthDegrees = 0.0f;
-    float elevationDegrees = 0.0f;
-    float distanceMetres = 1.0f;
-    float widthPercent = 0.0f;
-    float gainDecibels = 0.0f;
+    juce::Array<juce::File> inputs; // none: the embedded demo signal
+    std::optional<juce::File> output; // none: velorin-render.wav in the working directory
+    juce::File outputDirectory; // set: each input renders to <name>-bformat.wav in it
+    juce::File path; // set: a CSV file that moves the source over time
+    SourcePosition position;
     int convention = 1; // 0 FuMa, 1 ambiX
-    int layout = -1; // -1: chosen from the input's channel count, as a host would
+    int layout = -1; // -1: chosen from the input file
     int attenuation = 0; // 0 "Off", 1-5
     int blockSize = 512;
     bool showHelp = false;
 };
+
+/** One input and the file it renders to. */
+struct RenderJob
+{
+    juce::File input; // none: the demo
+    juce::File output;
+};
+
+/** The renders the options ask for, in the order the inputs were given. */
+std::vector<RenderJob> renderJobs (const RenderOptions& options);
 
 /** The options, or the one-line reason why the command line is not acceptable. */
 struct ParsedOptions
