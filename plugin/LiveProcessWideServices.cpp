@@ -19,8 +19,32 @@ std::unique_ptr<ProcessWideServices::SharedReference> LiveProcessWideServices::a
     return std::make_unique<LookAndFeelReference>();
 }
 
-void LiveProcessWideServices::registerInstance (VevazovAzudAudioProcessor&) {}
-void LiveProcessWideServices::unregisterInstance (VevazovAzudAudioProcessor&) {}
-void LiveProcessWideServices::ensureSceneWindow() {}
-void LiveProcessWideServices::applySceneWindowBounds() {}
-void LiveProcessWideServices::applySceneWindowVisibility() {}
+void LiveProcessWideServices::registerInstance (VevazovAzudAudioProcessor& processor)
+{
+    scene.registerInstance (processor);
+}
+
+void LiveProcessWideServices::unregisterInstance (VevazovAzudAudioProcessor& processor)
+{
+    scene.unregisterInstance (processor);
+}
+
+void LiveProcessWideServices::ensureSceneWindow()
+{
+    scene.ensureWindow();
+}
+
+void LiveProcessWideServices::applySceneWindowBounds()
+{
+    scene.applyWindowBounds();
+}
+
+void LiveProcessWideServices::applySceneWindowVisibility()
+{
+    scene.applyWindowVisibility();
+}
+
+bool LiveProcessWideServices::toggleSceneWindowVisibility()
+{
+    return scene.toggleWindowVisibility();
+}

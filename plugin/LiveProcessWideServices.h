@@ -1,6 +1,7 @@
 #pragma once
 
 #include <processor/ProcessWide.h>
+#include <scene/SharedScene.h>
 
 /** What the instances of one loaded plug-in binary share: the default
     look-and-feel, the instance registry and the floating scene window.
@@ -17,4 +18,10 @@ public:
     void ensureSceneWindow() override;
     void applySceneWindowBounds() override;
     void applySceneWindowVisibility() override;
+    bool toggleSceneWindowVisibility() override;
+
+    SharedScene& getScene() noexcept { return scene; }
+
+private:
+    SharedScene scene;
 };

@@ -58,6 +58,11 @@ public:
 
     /** A restored state set the window's visibility: shows or hides an existing window. */
     virtual void applySceneWindowVisibility() = 0;
+
+    /** The options panel's scene button: flips the window's visibility when there
+        is a window, and returns whether there was one.
+    */
+    virtual bool toggleSceneWindowVisibility() = 0;
 };
 
 /** The services in use, or nullptr when none are installed. */

@@ -24,6 +24,7 @@ namespace
         void ensureSceneWindow() override {}
         void applySceneWindowBounds() override { calls.add ("bounds " + boundsText()); }
         void applySceneWindowVisibility() override { calls.add (getSceneSettings().transparentWindowIsVisible ? "show" : "hide"); }
+        bool toggleSceneWindowVisibility() override { return false; }
 
         static juce::String boundsText()
         {

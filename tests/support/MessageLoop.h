@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+/** Dispatches the message thread's events (timers, posted calls, window events)
+    for the given time. Call on the message thread.
+*/
+void pumpMessages (int milliseconds);
+
+/** Dispatches events until the condition holds or the time is up; returns the condition. */
+bool pumpMessagesUntil (const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
