@@ -1,6 +1,7 @@
 #include "WindowSupport.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdlib>
 
@@ -58,4 +59,25 @@ void prepareDisplayForWindows()
 bool hasDisplayForWindows()
 {
     return display != nullptr;
+}
+
+juce::Image grabScreen (juce::Rectangle<int> area)
+{
+    juce::Image image (juce::Image::RGB, area.getWidth(), area.getHeight(), true);
+
+    if (display == nullptr)
+        return image;
+
+    XSync (display, False);
+    auto* grabbed = XGetImage (display, DefaultRootWindow (display), area.getX(), area.getY(), static_cast<unsigned int> (area.getWidth()), static_cast<unsigned int> (area.getHeight()), AllPlanes, ZPixmap);
+
+    if (grabbed == nullptr)
+        return image;
+
+    for (auto y = 0; y < area.getHeight(); ++y)
+        for (auto x = 0; x < area.getWidth(); ++x)
+            image.setPixelAt (x, y, juce::Colour (static_cast<juce::uint32> (0xff000000 | XGetPixel (grabbed, x, y))));
+
+    XDestroyImage (grabbed);
+    return image;
 }

@@ -1,4 +1,5 @@
 #include "LookAndFeelSheet.h"
+#include "SceneScreenshot.h"
 
 #include <editor/KorvanneLookAndFeel.h>
 
@@ -9,7 +10,8 @@ namespace
     constexpr auto usage =
         "usage: velorin-gallery <docs-dir>\n"
         "  Renders the plug-in's controls, as the plug-in draws them, into PNG images for\n"
-        "  review: lookandfeel-sheet.png.\n";
+        "  review: lookandfeel-sheet.png, and with an X display (xvfb-run) a screenshot\n"
+        "  of the shared scene window, scene-window.png.\n";
 
     bool writePng (const juce::Image& image, const juce::File& file)
     {
@@ -42,5 +44,16 @@ int main (int argc, char** argv)
     // Text is set as in the plug-in: in the embedded face of the shared default.
     const VevazovAzudAudioProcessor::KorvanneLookAndFeel lookAndFeel;
 
-    return docs.createDirectory() && writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png")) ? 0 : 1;
+    if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png")))
+        return 1;
+
+    const auto scene = takeSceneScreenshot();
+
+    if (scene.isNull())
+    {
+        std::cerr << "velorin-gallery: no X display, so no scene window screenshot" << std::endl;
+        return 0;
+    }
+
+    return writePng (scene, docs.getChildFile ("scene-window.png")) ? 0 : 1;
 }
