@@ -199,11 +199,6 @@ double VevazovAzudAudioProcessor::getTailLengthSeconds() const { return 0.0; }
 bool VevazovAzudAudioProcessor::acceptsMidi() const { return true; }
 bool VevazovAzudAudioProcessor::producesMidi() const { return false; }
 
-juce::AudioProcessorEditor* VevazovAzudAudioProcessor::createEditor()
-{
-    return new juce::GenericAudioProcessorEditor (*this);
-}
-
 bool VevazovAzudAudioProcessor::hasEditor() const
 {
     return true;

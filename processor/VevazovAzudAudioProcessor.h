@@ -143,6 +143,9 @@ public:
     bool takeGuiUpdate() noexcept { return guiNeedsUpdate.exchange (false); }
     bool takeSceneUpdate() noexcept { return sceneNeedsUpdate.exchange (false); }
 
+    /** Raises both flags, so that the editor and the scene re-read this instance. */
+    void raiseRefreshFlags() noexcept;
+
 private:
     friend class ProcessorState;
 
@@ -152,7 +155,6 @@ private:
     void applyDistance (float distance);
     void applyGain (float gain);
     void applyShowOnScene (float value);
-    void raiseRefreshFlags() noexcept;
     void startLayoutWithoutCrossFade() noexcept;
     bool defersLayoutChoiceToFirstBlock() const;
 

@@ -1,4 +1,5 @@
 #include "../support/TestProcessors.h"
+#include "../support/WindowSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -337,3 +338,18 @@ INSTANTIATE_TEST_SUITE_P (BuiltBinaries,
                           ::testing::Values (vst2(), vst3(), lv2()),
                           [] (const auto& testInfo)
                           { return std::string (testInfo.param.label); });
+
+TEST_P (HostedPlugin, opensItsOwnEditorAtItsFixedSize)
+{
+    if (! hasDisplayForWindows())
+        GTEST_SKIP() << "needs an X display";
+
+    for (auto opening = 0; opening < 3; ++opening)
+    {
+        std::unique_ptr<juce::AudioProcessorEditor> editor (plugin->createEditorIfNeeded());
+        ASSERT_NE (editor, nullptr);
+        EXPECT_FALSE (dynamic_cast<juce::GenericAudioProcessorEditor*> (editor.get()) != nullptr) << "the plug-in's own editor, not the host's";
+        EXPECT_EQ (editor->getWidth(), 556);
+        EXPECT_EQ (editor->getHeight(), 503);
+    }
+}

@@ -1,3 +1,4 @@
+#include "EditorSnapshots.h"
 #include "LookAndFeelSheet.h"
 #include "SceneScreenshot.h"
 
@@ -46,6 +47,10 @@ int main (int argc, char** argv)
 
     if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png")))
         return 1;
+
+    for (const auto& [name, image] : drawEditorSnapshots())
+        if (! writePng (image, docs.getChildFile (name)))
+            return 1;
 
     const auto scene = takeSceneScreenshot();
 
