@@ -127,8 +127,7 @@ tresult PLUGIN_API Vst3ComponentGuard::setState (IBStream* state) { return compo
 tresult PLUGIN_API Vst3ComponentGuard::getState (IBStream* state) { return component->getState (state); }
 
 //==============================================================================
-tresult PLUGIN_API Vst3ComponentGuard::setBusArrangements (Vst::SpeakerArrangement* inputs, int32 numIns,
-                                                           Vst::SpeakerArrangement* outputs, int32 numOuts)
+tresult PLUGIN_API Vst3ComponentGuard::setBusArrangements (Vst::SpeakerArrangement* inputs, int32 numIns, Vst::SpeakerArrangement* outputs, int32 numOuts)
 {
     return processor->setBusArrangements (inputs, numIns, outputs, numOuts);
 }
@@ -175,8 +174,7 @@ void Vst3ComponentGuard::readArrangedChannels()
     read (Vst::kOutput, arrangedOutputs);
 }
 
-Vst::AudioBusBuffers* Vst3ComponentGuard::cutToArrangement (Vst::AudioBusBuffers* buses, int32 numBuses,
-                                                            const ArrangedChannels& arranged, BusBuffers& copies) noexcept
+Vst::AudioBusBuffers* Vst3ComponentGuard::cutToArrangement (Vst::AudioBusBuffers* buses, int32 numBuses, const ArrangedChannels& arranged, BusBuffers& copies) noexcept
 {
     if (buses == nullptr || numBuses <= 0 || numBuses > maxGuardedBuses)
         return buses;

@@ -50,20 +50,16 @@ public:
     Steinberg::tresult PLUGIN_API getControllerClassId (Steinberg::TUID classId) override;
     Steinberg::tresult PLUGIN_API setIoMode (Steinberg::Vst::IoMode mode) override;
     Steinberg::int32 PLUGIN_API getBusCount (Steinberg::Vst::MediaType type, Steinberg::Vst::BusDirection direction) override;
-    Steinberg::tresult PLUGIN_API getBusInfo (Steinberg::Vst::MediaType type, Steinberg::Vst::BusDirection direction,
-                                              Steinberg::int32 index, Steinberg::Vst::BusInfo& bus) override;
+    Steinberg::tresult PLUGIN_API getBusInfo (Steinberg::Vst::MediaType type, Steinberg::Vst::BusDirection direction, Steinberg::int32 index, Steinberg::Vst::BusInfo& bus) override;
     Steinberg::tresult PLUGIN_API getRoutingInfo (Steinberg::Vst::RoutingInfo& inInfo, Steinberg::Vst::RoutingInfo& outInfo) override;
-    Steinberg::tresult PLUGIN_API activateBus (Steinberg::Vst::MediaType type, Steinberg::Vst::BusDirection direction,
-                                               Steinberg::int32 index, Steinberg::TBool state) override;
+    Steinberg::tresult PLUGIN_API activateBus (Steinberg::Vst::MediaType type, Steinberg::Vst::BusDirection direction, Steinberg::int32 index, Steinberg::TBool state) override;
     Steinberg::tresult PLUGIN_API setActive (Steinberg::TBool state) override;
     Steinberg::tresult PLUGIN_API setState (Steinberg::IBStream* state) override;
     Steinberg::tresult PLUGIN_API getState (Steinberg::IBStream* state) override;
 
     //==============================================================================
-    Steinberg::tresult PLUGIN_API setBusArrangements (Steinberg::Vst::SpeakerArrangement* inputs, Steinberg::int32 numIns,
-                                                      Steinberg::Vst::SpeakerArrangement* outputs, Steinberg::int32 numOuts) override;
-    Steinberg::tresult PLUGIN_API getBusArrangement (Steinberg::Vst::BusDirection direction, Steinberg::int32 index,
-                                                     Steinberg::Vst::SpeakerArrangement& arrangement) override;
+    Steinberg::tresult PLUGIN_API setBusArrangements (Steinberg::Vst::SpeakerArrangement* inputs, Steinberg::int32 numIns, Steinberg::Vst::SpeakerArrangement* outputs, Steinberg::int32 numOuts) override;
+    Steinberg::tresult PLUGIN_API getBusArrangement (Steinberg::Vst::BusDirection direction, Steinberg::int32 index, Steinberg::Vst::SpeakerArrangement& arrangement) override;
     Steinberg::tresult PLUGIN_API canProcessSampleSize (Steinberg::int32 symbolicSampleSize) override;
     Steinberg::uint32 PLUGIN_API getLatencySamples() override;
     Steinberg::tresult PLUGIN_API setupProcessing (Steinberg::Vst::ProcessSetup& setup) override;
@@ -78,8 +74,7 @@ private:
     using ArrangedChannels = std::array<std::atomic<Steinberg::int32>, maxGuardedBuses>;
 
     void readArrangedChannels();
-    static Steinberg::Vst::AudioBusBuffers* cutToArrangement (Steinberg::Vst::AudioBusBuffers* buses, Steinberg::int32 numBuses,
-                                                              const ArrangedChannels& arranged, BusBuffers& copies) noexcept;
+    static Steinberg::Vst::AudioBusBuffers* cutToArrangement (Steinberg::Vst::AudioBusBuffers* buses, Steinberg::int32 numBuses, const ArrangedChannels& arranged, BusBuffers& copies) noexcept;
     void silenceUnarrangedOutputs (const Steinberg::Vst::ProcessData& data) const noexcept;
 
     std::atomic<Steinberg::uint32> referenceCount { 1 };

@@ -22,9 +22,9 @@ namespace
         return FUnknownPrivate::iidEqual (asked, interfaceId);
     }
 
-    // The interfaces end their objects' lives through release(), never by deleting a base pointer.
-    #pragma GCC diagnostic push
-    #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+// The interfaces end their objects' lives through release(), never by deleting a base pointer.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 
     /** The framework's factory, with its components wrapped as they are created. */
     class GuardedFactory final : public IPluginFactory3
@@ -121,7 +121,7 @@ namespace
         IPluginFactory3* const factory;
     };
 
-    #pragma GCC diagnostic pop
+#pragma GCC diagnostic pop
 
     GuardedFactory* createFactory()
     {

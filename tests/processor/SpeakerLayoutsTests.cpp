@@ -13,9 +13,16 @@ namespace
 
     // The framework names the surround pair of 7.1 the rear surrounds.
     const std::map<Channel::ChannelType, juce::String> speakerName {
-        { Channel::left, "L" }, { Channel::right, "R" }, { Channel::centre, "C" }, { Channel::LFE, "Lfe" },
-        { Channel::leftSurround, "Ls" }, { Channel::rightSurround, "Rs" }, { Channel::leftSurroundRear, "Ls" },
-        { Channel::rightSurroundRear, "Rs" }, { Channel::centreSurround, "Cs" }, { Channel::leftSurroundSide, "Sl" },
+        { Channel::left, "L" },
+        { Channel::right, "R" },
+        { Channel::centre, "C" },
+        { Channel::LFE, "Lfe" },
+        { Channel::leftSurround, "Ls" },
+        { Channel::rightSurround, "Rs" },
+        { Channel::leftSurroundRear, "Ls" },
+        { Channel::rightSurroundRear, "Rs" },
+        { Channel::centreSurround, "Cs" },
+        { Channel::leftSurroundSide, "Sl" },
         { Channel::rightSurroundSide, "Sr" }
     };
 

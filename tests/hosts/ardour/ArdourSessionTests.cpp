@@ -33,8 +33,7 @@ namespace
     // Values that convert to the renderer's units and back exactly: 45 degrees right,
     // 22.5 degrees down, 0.5 m, 75 % width, -2.5 dB, hidden from the scene.
     const std::vector<float> testValues { 0.625f, 0.375f, 0.125f, 0.75f, 0.875f, 0.0f };
-    const juce::StringArray renderOptions { "--azimuth", "45", "--elevation", "-22.5", "--distance", "0.5", "--width", "75", "--gain", "-2.5",
-                                            "--block-size", juce::String (hostBlockSize) };
+    const juce::StringArray renderOptions { "--azimuth", "45", "--elevation", "-22.5", "--distance", "0.5", "--width", "75", "--gain", "-2.5", "--block-size", juce::String (hostBlockSize) };
 
     struct ArdourFormat
     {
@@ -63,6 +62,7 @@ namespace
         int width = 0;
         int start = 0;
         int length = 0;
+        int offsetInFiles = 0;
         juce::StringArray files;
     };
 
@@ -104,11 +104,12 @@ namespace
             if (words.size() == 4 && words[0] == "take")
                 takes[words[1].getIntValue()].files.add (words[3]);
 
-            if (words.size() == 4 && words[0] == "region")
+            if (words.size() == 5 && words[0] == "region")
             {
                 auto& take = takes[words[1].getIntValue()];
                 take.start = words[2].getIntValue();
                 take.length = words[3].getIntValue();
+                take.offsetInFiles = words[4].getIntValue();
             }
         }
 
@@ -198,8 +199,7 @@ namespace
                 return ArdourTools::Outcome {};
 
             return tools.runScript ("build-session.lua",
-                                    { session.getFullPathName(), name, format.label, widths.joinIntoString (","), values.joinIntoString (","),
-                                      juce::String (takeMilliseconds), juce::String (slotSamples) },
+                                    { session.getFullPathName(), name, format.label, widths.joinIntoString (","), values.joinIntoString (","), juce::String (takeMilliseconds), juce::String (slotSamples) },
                                     [] (const juce::String& output)
                                     { return readTakes (output).size() == trackWidths.size() && everyTrackShowsSixValues (output); });
         }();
@@ -237,7 +237,7 @@ namespace
         input.clear();
 
         for (auto channel = 0; channel < take.width; ++channel)
-            input.copyFrom (channel, take.start, readWav (audioFolder.getChildFile (take.files[channel])), 0, 0, take.length);
+            input.copyFrom (channel, take.start, readWav (audioFolder.getChildFile (take.files[channel])), 0, take.offsetInFiles, take.length);
 
         const auto inputFile = scratch.getChildFile ("render-input.wav");
         const auto outputFile = scratch.getChildFile ("render-output.wav");
@@ -260,7 +260,7 @@ namespace
     {
         int differingSamples = 0;
         float largestDifference = 0.0f;
-        double worstLevelError = 0.0;     // relative, per output channel
+        double worstLevelError = 0.0; // relative, per output channel
         double worstDirectionError = 0.0; // of X, Y and Z against W
     };
 

@@ -32,8 +32,7 @@ namespace
 
 juce::String ArdourTools::whyUnavailable()
 {
-    for (const auto& tool : { toolFolder.getChildFile (sessionTool), toolFolder.getChildFile (exportTool), toolFolder.getChildFile (sessionMaker),
-                              libraryFolder.getChildFile (vst3Scanner), libraryFolder.getChildFile (vst2Scanner) })
+    for (const auto& tool : { toolFolder.getChildFile (sessionTool), toolFolder.getChildFile (exportTool), toolFolder.getChildFile (sessionMaker), libraryFolder.getChildFile (vst3Scanner), libraryFolder.getChildFile (vst2Scanner) })
         if (! tool.existsAsFile())
             return "Ardour 7 is not installed (no " + tool.getFullPathName() + "); tools/setup-ardour.sh installs it";
 
@@ -74,13 +73,11 @@ void ArdourTools::scanPlugIns()
 
 ArdourTools::Outcome ArdourTools::newSession (const juce::File& directory, const juce::String& name)
 {
-    return runWithRetries ({ sessionMaker, "-m", "4", "-s", "48000", directory.getFullPathName(), name }, scriptTimeLimitSeconds,
-                           [&] (const Outcome& outcome)
+    return runWithRetries ({ sessionMaker, "-m", "4", "-s", "48000", directory.getFullPathName(), name }, scriptTimeLimitSeconds, [&] (const Outcome& outcome)
                            { return outcome.succeeded && directory.getChildFile (name + ".ardour").existsAsFile(); });
 }
 
-ArdourTools::Outcome ArdourTools::runScript (const juce::String& script, const juce::StringArray& arguments,
-                                            const std::function<bool (const juce::String&)>& outputIsComplete)
+ArdourTools::Outcome ArdourTools::runScript (const juce::String& script, const juce::StringArray& arguments, const std::function<bool (const juce::String&)>& outputIsComplete)
 {
     juce::StringArray tool { sessionTool, juce::File (VELORIN_ARDOUR_SCRIPTS).getChildFile (script).getFullPathName() };
     tool.addArray (arguments);
@@ -91,13 +88,11 @@ ArdourTools::Outcome ArdourTools::runScript (const juce::String& script, const j
 
 ArdourTools::Outcome ArdourTools::exportSession (const juce::File& directory, const juce::String& name, const juce::File& wav)
 {
-    return runWithRetries ({ exportTool, "-b", "float", "-o", wav.getFullPathName(), directory.getFullPathName(), name }, exportTimeLimitSeconds,
-                           [&] (const Outcome& outcome)
+    return runWithRetries ({ exportTool, "-b", "float", "-o", wav.getFullPathName(), directory.getFullPathName(), name }, exportTimeLimitSeconds, [&] (const Outcome& outcome)
                            { return outcome.succeeded && wav.existsAsFile(); });
 }
 
-ArdourTools::Outcome ArdourTools::runWithRetries (const juce::StringArray& tool, int timeLimitSeconds,
-                                                  const std::function<bool (const Outcome&)>& succeeded)
+ArdourTools::Outcome ArdourTools::runWithRetries (const juce::StringArray& tool, int timeLimitSeconds, const std::function<bool (const Outcome&)>& succeeded)
 {
     Outcome outcome;
 
@@ -134,6 +129,7 @@ ArdourTools::Outcome ArdourTools::runOnce (const juce::StringArray& tool, int ti
         outcome.succeeded = process.getExitCode() == 0;
     }
 
-    log << "$ " << tool.joinIntoString (" ") << "\n" << outcome.output << "\n";
+    log << "$ " << tool.joinIntoString (" ") << "\n"
+        << outcome.output << "\n";
     return outcome;
 }

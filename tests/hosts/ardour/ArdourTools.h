@@ -35,8 +35,7 @@ public:
     /** Runs one of the test's Lua scripts in Ardour's session tool. A run
         succeeded when the tool exited cleanly and its output passes the check.
     */
-    Outcome runScript (const juce::String& script, const juce::StringArray& arguments,
-                       const std::function<bool (const juce::String&)>& outputIsComplete);
+    Outcome runScript (const juce::String& script, const juce::StringArray& arguments, const std::function<bool (const juce::String&)>& outputIsComplete);
 
     /** Exports the session's range from the master bus as a 32-bit float WAV file. */
     Outcome exportSession (const juce::File& directory, const juce::String& name, const juce::File& wav);
@@ -45,8 +44,7 @@ public:
     const juce::String& getLog() const noexcept { return log; }
 
 private:
-    Outcome runWithRetries (const juce::StringArray& tool, int timeLimitSeconds,
-                            const std::function<bool (const Outcome&)>& succeeded);
+    Outcome runWithRetries (const juce::StringArray& tool, int timeLimitSeconds, const std::function<bool (const Outcome&)>& succeeded);
     Outcome runOnce (const juce::StringArray& tool, int timeLimitSeconds, const juce::StringArray& environment = {});
     void installPlugIns();
     void scanPlugIns();

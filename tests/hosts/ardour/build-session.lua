@@ -10,7 +10,8 @@
 -- Prints what the caller needs, one fact a line:
 --   shown TRACK NAME VALUE      the values the host shows once the plug-in is inserted
 --   take TRACK CHANNEL FILE     the file in the session's audio folder that holds one channel of a track's take
---   region TRACK START LENGTH   where the track's take sits, in samples
+--   region TRACK START LENGTH OFFSET   where the track's take sits, and where it
+--                              starts in its files, in samples
 
 local dir, name, format, widthList, valueList, takeMs, slot = arg[1], arg[2], arg[3], arg[4], arg[5], tonumber (arg[6]), tonumber (arg[7])
 
@@ -97,7 +98,7 @@ for index, track in ipairs (tracks) do
 		print (string.format ("take %d %d %s", index, channel, file))
 		channel = channel + 1
 	end
-	print (string.format ("region %d %d %d", index, region:position ():samples (), region:length ():samples ()))
+	print (string.format ("region %d %d %d %d", index, region:position ():samples (), region:length ():samples (), region:start ():samples ()))
 end
 
 Session:save_state ("", false, false, false, false, false)
