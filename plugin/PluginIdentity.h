@@ -9,7 +9,7 @@ namespace PluginIdentity
     constexpr const char* maker = "Korvanne";
     constexpr const char* versionString = "1.2.0";
     constexpr int versionCode = 0x10200;
-    constexpr const char* makerWebsite = "https://www.korvanne.com";
+    constexpr const char* makerWebsite = "https://www.korvanne.example";
 
     /** Four-character codes, first character in the most significant byte. */
     constexpr std::uint32_t fourCharCode (const char (&code)[5]) noexcept

@@ -246,6 +246,8 @@ void ProcessorState::restore (Processor& processor, const void* data, int sizeIn
     if (! entries.has_value())
         return;
 
+    processor.stateRestored = true;
+
     for (const auto& entry : *entries)
         applyElement (processor, entry.name, entry.text);
 

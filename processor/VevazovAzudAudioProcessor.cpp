@@ -3,6 +3,7 @@
 #include "LevelMeter.h"
 #include "ProcessWide.h"
 #include "ProcessorState.h"
+#include "SpeakerLayouts.h"
 #include "TextForms.h"
 
 #include <encoding/EncoderMix.h>
@@ -137,6 +138,8 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::Host
     inputConfigID = InputLayouts::noLayout;
     numLayoutChannels = 2;
     numActiveInputs = 2;
+
+    readHostSpeakers();
 }
 
 VevazovAzudAudioProcessor::~VevazovAzudAudioProcessor()
@@ -160,6 +163,8 @@ void VevazovAzudAudioProcessor::prepareToPlay (double, int)
 
     if (auto* services = getProcessWideServices())
         services->ensureSceneWindow();
+
+    reportParameterValues();
 }
 
 void VevazovAzudAudioProcessor::releaseResources()
@@ -180,6 +185,32 @@ bool VevazovAzudAudioProcessor::isBusesLayoutSupported (const BusesLayout& layou
            && layouts.outputBuses.size() == 1
            && InputLayouts::isSupportedInputCount (layouts.getMainInputChannels())
            && layouts.getMainOutputChannels() == InputLayouts::numOutputChannels;
+}
+
+void VevazovAzudAudioProcessor::processorLayoutsChanged()
+{
+    readHostSpeakers();
+}
+
+void VevazovAzudAudioProcessor::readHostSpeakers()
+{
+    // Only a VST3 host says which speakers it sends; the other formats give counts.
+    const auto bus = wrapperType == wrapperType_VST3 ? getChannelLayoutOfBus (true, 0) : juce::AudioChannelSet();
+    const auto order = SpeakerLayouts::hostChannelOrder (bus);
+
+    for (size_t slot = 0; slot < order.size(); ++slot)
+        hostChannelOrder[slot] = order[slot];
+
+    hostNamedLayout = SpeakerLayouts::layoutNamedBy (bus);
+}
+
+int VevazovAzudAudioProcessor::hostChannelAt (int slot, int numChannels) const noexcept
+{
+    if (! juce::isPositiveAndBelow (slot, InputLayouts::maxChannels))
+        return slot;
+
+    const int channel = hostChannelOrder[static_cast<size_t> (slot)];
+    return juce::isPositiveAndBelow (channel, numChannels) ? channel : slot;
 }
 
 const juce::String VevazovAzudAudioProcessor::getInputChannelName (int channelIndex) const
@@ -320,6 +351,18 @@ void VevazovAzudAudioProcessor::getStateInformation (juce::MemoryBlock& destData
 void VevazovAzudAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
     ProcessorState::restore (*this, data, sizeInBytes);
+    reportParameterValues();
+}
+
+void VevazovAzudAudioProcessor::reportParameterValues()
+{
+    // An LV2 host learns a value only when the plug-in reports it, so it is told all
+    // six once the instance exists and again after a restore. Other hosts ask.
+    if (wrapperType != wrapperType_LV2)
+        return;
+
+    for (auto index = 0; index < numParameters; ++index)
+        sendParamChangeMessageToListeners (index, parameterValues[static_cast<size_t> (index)]);
 }
 
 //==============================================================================
@@ -367,8 +410,21 @@ void VevazovAzudAudioProcessor::setDistAttenuationFactor (int choice)
 
 void VevazovAzudAudioProcessor::selectInputConfigForHost()
 {
-    setInputConfig (InputLayouts::layoutForHost (getTotalNumInputChannels(), hostFamily));
+    setInputConfig (layoutChosenForHost());
     startLayoutWithoutCrossFade();
+}
+
+int VevazovAzudAudioProcessor::layoutChosenForHost() const noexcept
+{
+    // A VST2 host always offers eight pins, whatever its track holds, so the count
+    // alone decides there; a VST3 host's speakers say what it sends. A restored
+    // state's layout is the user's and keeps the count rule behind it.
+    const int named = hostNamedLayout;
+
+    if (named != InputLayouts::noLayout && ! stateRestored)
+        return named;
+
+    return InputLayouts::layoutForHost (getTotalNumInputChannels(), hostFamily);
 }
 
 void VevazovAzudAudioProcessor::restoreInputConfig (int layoutId)
@@ -384,10 +440,12 @@ void VevazovAzudAudioProcessor::startLayoutWithoutCrossFade() noexcept
 
 bool VevazovAzudAudioProcessor::defersLayoutChoiceToFirstBlock() const
 {
-    // These hosts settle their channel count only once audio runs.
+    // These hosts settle their channel count only once audio runs; a VST3 host may
+    // arrange its buses anew between activations, and has settled them when it
+    // first processes.
     juce::PluginHostType host;
     host.type = static_cast<juce::PluginHostType::HostType> (hostType);
-    return host.isCubase() || host.isCubaseBridged() || host.isNuendo();
+    return host.isCubase() || host.isCubaseBridged() || host.isNuendo() || wrapperType == wrapperType_VST3;
 }
 
 //==============================================================================
@@ -450,7 +508,7 @@ void VevazovAzudAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, 
         const auto numChunkChannels = std::min (numChannels, static_cast<int> (chunkChannels.size()));
 
         for (auto channel = 0; channel < numChunkChannels; ++channel)
-            chunkChannels[static_cast<size_t> (channel)] = channels[channel] + start;
+            chunkChannels[static_cast<size_t> (channel)] = channels[hostChannelAt (channel, numChunkChannels)] + start;
 
         processChunk (chunkChannels.data(), numChunkChannels, chunkLength);
         start += chunkLength;

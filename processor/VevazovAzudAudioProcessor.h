@@ -60,6 +60,7 @@ public:
     using juce::AudioProcessor::processBlockBypassed;
 
     bool isBusesLayoutSupported (const BusesLayout&) const override;
+    void processorLayoutsChanged() override;
 
     const juce::String getInputChannelName (int channelIndex) const override;
     const juce::String getOutputChannelName (int channelIndex) const override;
@@ -106,8 +107,9 @@ public:
     /** Chooses a layout as a restored state does: the layout starts without a cross-fade. */
     void restoreInputConfig (int layoutId);
 
-    /** Chooses the layout from the host's input channel count and the host family;
-        the layout starts without a cross-fade.
+    /** Chooses the layout from the host's input channel count and the host family,
+        or, in a VST3 host that names the speakers of one layout and while no saved
+        state has been restored, that layout; the layout starts without a cross-fade.
     */
     void selectInputConfigForHost();
 
@@ -157,6 +159,10 @@ private:
     void applyShowOnScene (float value);
     void startLayoutWithoutCrossFade() noexcept;
     bool defersLayoutChoiceToFirstBlock() const;
+    int layoutChosenForHost() const noexcept;
+    void readHostSpeakers();
+    int hostChannelAt (int slot, int numChannels) const noexcept;
+    void reportParameterValues();
 
     void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
     void checkLayoutForBlock();
@@ -190,6 +196,12 @@ private:
     Relaxed<int> widgetIsVisible { 1 };
     juce::String widgetLabel;
     std::unique_ptr<ProcessWideServices::SharedReference> sharedLookAndFeel;
+
+    // What a VST3 host's input bus says: the layout its speakers name, and for each
+    // channel slot the buffer channel that carries the host's channel of that number.
+    Relaxed<int> hostNamedLayout { InputLayouts::noLayout };
+    std::array<Relaxed<int>, InputLayouts::maxChannels> hostChannelOrder {};
+    Relaxed<bool> stateRestored { false };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VevazovAzudAudioProcessor)
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite with CTest; tests that open
-# windows run under a virtual X server. Then the in-process tests run again in
+# windows run under a virtual X server, and the plug-ins are played in Ardour 7,
+# which this script installs. Then the in-process tests run again in
 # two sanitizer builds: AddressSanitizer with UndefinedBehaviorSanitizer (plus a
 # bounded run of the saved-state fuzzer), and ThreadSanitizer.
 #   VELORIN_SANITIZERS=0   skip the sanitizer builds (a quicker local run)
@@ -9,6 +10,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 velorin_setup
+bash "$velorin_root/tools/setup-ardour.sh"
 velorin_build_all
 
 run_ctest()

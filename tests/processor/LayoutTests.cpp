@@ -284,4 +284,109 @@ TEST (InputLayouts, switchingToFumaScalesWAndMovesXGliding)
     EXPECT_EQ (processor.getEncoder (0).getWScale(), 0.70710677f);
 }
 
+TEST (InputLayouts, aFreshVst3InstanceTakesTheLayoutItsSpeakersNameWhereOtherFormatsCount)
+{
+    using Channel = juce::AudioChannelSet;
+
+    struct Case
+    {
+        juce::AudioChannelSet bus;
+        int namedByVst3;
+        int byCount;
+    };
+
+    // clang-format off
+    const Case cases[] = {
+        { Channel::quadraphonic(),                                                                        2,  1 },
+        { Channel::create5point1(),                                                                       4,  4 },
+        { Channel::create7point1(),                                                                       8,  1 },
+        { Channel::channelSetWithChannels ({ Channel::left, Channel::right, Channel::centre, Channel::leftSurround, Channel::rightSurround,
+                                             Channel::centreSurround, Channel::leftSurroundSide, Channel::rightSurroundSide }), 13, 1 },
+        { Channel::create7point1SDDS(),                                                                   1,  1 },
+        { Channel::channelSetWithChannels ({ Channel::left, Channel::right, Channel::centre, Channel::LFE }), 1, 1 },
+        { Channel::stereo(),                                                                              1,  1 },
+        { Channel::channelSetWithChannels ({ Channel::left }),                                            0,  0 },
+    };
+    // clang-format on
+
+    for (const auto wrapper : { Processor::wrapperType_VST3, Processor::wrapperType_VST, Processor::wrapperType_LV2 })
+    {
+        for (const auto& c : cases)
+        {
+            auto processor = makeProcessorInWrapper (wrapper);
+            processor->prepareWithSpeakers (c.bus);
+            const auto chosenWhenPrepared = processor->getInputConfigID();
+
+            auto block = makeNoise (std::max (c.bus.size(), 4), 64);
+            processor->process (block);
+
+            const auto isVst3 = wrapper == Processor::wrapperType_VST3;
+            const auto expected = isVst3 ? c.namedByVst3 : c.byCount;
+
+            // A VST3 host settles its buses by its first block, and the choice waits for it.
+            EXPECT_EQ (chosenWhenPrepared, isVst3 ? InputLayouts::noLayout : expected) << Processor::getWrapperTypeDescription (wrapper) << " " << c.bus.getDescription();
+            EXPECT_EQ (processor->getInputConfigID(), expected) << Processor::getWrapperTypeDescription (wrapper) << " " << c.bus.getDescription();
+        }
+    }
+}
+
+TEST (InputLayouts, aRestoredStateKeepsTheCountRuleBehindItsLayoutInVst3)
+{
+    const auto stateWithLayout = [] (int layout)
+    {
+        HostedProcessor source;
+
+        if (layout != InputLayouts::noLayout)
+        {
+            source.prepare (8);
+            source.setInputConfig (layout);
+        }
+
+        juce::MemoryBlock state;
+        source.getStateInformation (state);
+        return state;
+    };
+
+    // The state's own layout stands against the speakers the host names...
+    const auto with7Point1 = stateWithLayout (11);
+    auto restored = makeProcessorInWrapper (Processor::wrapperType_VST3);
+    restored->setStateInformation (with7Point1.getData(), static_cast<int> (with7Point1.getSize()));
+    restored->prepareWithSpeakers (juce::AudioChannelSet::create7point1());
+    auto block = makeNoise (8, 64);
+    restored->process (block);
+    EXPECT_EQ (restored->getInputConfigID(), 11);
+
+    // ...and a state saved before any layout was chosen leaves the choice to the count.
+    const auto withoutLayout = stateWithLayout (InputLayouts::noLayout);
+    auto unchosen = makeProcessorInWrapper (Processor::wrapperType_VST3);
+    unchosen->setStateInformation (withoutLayout.getData(), static_cast<int> (withoutLayout.getSize()));
+    unchosen->prepareWithSpeakers (juce::AudioChannelSet::create7point1());
+    unchosen->process (block);
+    EXPECT_EQ (unchosen->getInputConfigID(), 1);
+}
+
+TEST (InputLayouts, aVst3SevenPointOneBedIsReadInTheHostsChannelOrder)
+{
+    struct Case
+    {
+        int bufferChannel;
+        float clockwiseDegrees;
+    };
+
+    // The framework hands the host's Ls (slot 4, rear left) over in buffer channel 6
+    // and its Sl (slot 6, side left) in buffer channel 4.
+    const Case cases[] = { { 0, -30.0f }, { 3, 0.0f }, { 4, -90.0f }, { 5, 90.0f }, { 6, -135.0f }, { 7, 135.0f } };
+
+    for (const auto& c : cases)
+    {
+        auto processor = makeProcessorInWrapper (Processor::wrapperType_VST3);
+        processor->prepareWithSpeakers (juce::AudioChannelSet::create7point1());
+        processor->setParameter (Processor::widthIndex, 1.0f);
+
+        const auto direction = readDirection (encodeOneChannel (*processor, c.bufferChannel), 1);
+        ASSERT_EQ (processor->getInputConfigID(), 8);
+        EXPECT_NEAR (wrapDegrees (direction.azimuthDegrees + static_cast<double> (c.clockwiseDegrees)), 0.0, 0.01) << "buffer channel " << c.bufferChannel;
+    }
+}
+
 JUCE_END_IGNORE_WARNINGS_GCC_LIKE

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
 
@@ -226,6 +227,48 @@ TEST_F (Parameters, attenuationChoiceReappliesDistanceOnlyWhenItChanges)
 
     processor.setDistAttenuationFactor (0);
     EXPECT_EQ (processor.getEncoder (7).getDistanceGain(), 0.5f);
+}
+
+TEST (ParameterReports, lv2HostsAreToldEveryValueOncePreparedAndAfterARestore)
+{
+    struct HeardValues : public juce::AudioProcessorListener
+    {
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override { values[index] = value; }
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
+
+        std::map<int, float> values;
+    };
+
+    const std::map<int, float> defaults { { 0, 0.5f }, { 1, 0.5f }, { 2, 0.25f }, { 3, 0.0f }, { 4, 0.9f }, { 5, 1.0f } };
+    const std::map<int, float> edited { { 0, 0.62f }, { 1, 0.41f }, { 2, 0.12f }, { 3, 0.8f }, { 4, 0.85f }, { 5, 0.0f } };
+
+    Processor source (juce::PluginHostType::UnknownHost);
+
+    for (const auto& [index, value] : edited)
+        source.setParameter (index, value);
+
+    juce::MemoryBlock state;
+    source.getStateInformation (state);
+
+    for (const auto wrapper : { Processor::wrapperType_LV2, Processor::wrapperType_VST, Processor::wrapperType_VST3 })
+    {
+        auto processor = makeProcessorInWrapper (wrapper);
+        HeardValues heard;
+        processor->addListener (&heard);
+
+        // VST hosts read the values themselves; a restore must not notify them.
+        const auto isLv2 = wrapper == Processor::wrapperType_LV2;
+        const std::map<int, float> none;
+
+        processor->prepare (8);
+        EXPECT_EQ (heard.values, (isLv2 ? defaults : none)) << Processor::getWrapperTypeDescription (wrapper);
+
+        heard.values.clear();
+        processor->setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+        EXPECT_EQ (heard.values, (isLv2 ? edited : none)) << Processor::getWrapperTypeDescription (wrapper);
+
+        processor->removeListener (&heard);
+    }
 }
 
 JUCE_END_IGNORE_WARNINGS_GCC_LIKE

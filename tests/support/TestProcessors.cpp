@@ -22,6 +22,24 @@ void HostedProcessor::process (juce::AudioBuffer<float>& buffer)
     processBlock (buffer, midi);
 }
 
+void HostedProcessor::prepareWithSpeakers (const juce::AudioChannelSet& inputs, int samplesPerBlock)
+{
+    BusesLayout layout;
+    layout.inputBuses.add (inputs);
+    layout.outputBuses.add (juce::AudioChannelSet::quadraphonic());
+    setBusesLayout (layout);
+    setRateAndBufferSizeDetails (48000.0, samplesPerBlock);
+    prepareToPlay (48000.0, samplesPerBlock);
+}
+
+std::unique_ptr<HostedProcessor> makeProcessorInWrapper (juce::AudioProcessor::WrapperType wrapper)
+{
+    juce::AudioProcessor::setTypeOfNextNewPlugin (wrapper);
+    auto processor = std::make_unique<HostedProcessor>();
+    juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_Undefined);
+    return processor;
+}
+
 juce::AudioBuffer<float> makeNoise (int numChannels, int numSamples, juce::int64 seed)
 {
     juce::Random random (seed);

@@ -20,7 +20,13 @@ public:
 
     /** Runs one block through processBlock. */
     void process (juce::AudioBuffer<float>& buffer);
+
+    /** Gives the input bus the speakers, with four outputs, and prepares for playback. */
+    void prepareWithSpeakers (const juce::AudioChannelSet& inputs, int samplesPerBlock = 512);
 };
+
+/** A processor made as the given wrapper makes one, which it then reports itself as. */
+std::unique_ptr<HostedProcessor> makeProcessorInWrapper (juce::AudioProcessor::WrapperType wrapper);
 
 /** A buffer of the given size with every sample drawn from the generator. */
 template <typename Generator>

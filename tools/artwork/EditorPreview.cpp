@@ -282,7 +282,7 @@ namespace artwork
 
         g.setColour (welcomeLinkColour);
         g.setFont (juce::Font (roboto()).withHeight (welcomeLinkHeight));
-        g.drawText ("www.korvanne.com", welcomeLinkArea, juce::Justification::centred, false);
+        g.drawText ("www.korvanne.example", welcomeLinkArea, juce::Justification::centred, false);
         return face;
     }
 } // namespace artwork
