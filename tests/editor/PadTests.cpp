@@ -176,6 +176,12 @@ TEST_F (PadTest, repaintsOnlyWhenWhatItDrawsChanged)
     processor.setInputConfig (8);
     pad.setSourceValues (0.5f, 0.5f, 0.5f, 1.0f, instanceColour);
     EXPECT_EQ (repaints.count, 3);
+
+    // A host that puts the source back after a drag puts the marker back too.
+    pad.mouseDown (mouseEventAt (pad, 300, 50));
+    pad.mouseUp (mouseEventAt (pad, 300, 50));
+    pad.setSourceValues (0.5f, 0.5f, 0.5f, 1.0f, instanceColour);
+    EXPECT_EQ (repaints.count, 5);
 }
 
 TEST_F (PadTest, outlandishValuesFromAHostDrawNothingRatherThanOverflowTheRasteriser)
