@@ -27,12 +27,10 @@ namespace
 } // namespace
 
 Pad::Pad (VevazovAzudAudioProcessor* processorToUse)
-    : azimuth (processorToUse->getParameter (Processor::azimuthIndex)),
-      elevation (processorToUse->getParameter (Processor::elevationIndex)),
-      distance (processorToUse->getParameter (Processor::distanceIndex)),
+    : distance (processorToUse->getParameter (Processor::distanceIndex)),
       width (processorToUse->getParameter (Processor::widthIndex)),
-      markerX (azimuth),
-      markerY (1.0f - elevation),
+      markerX (processorToUse->getParameter (Processor::azimuthIndex)),
+      markerY (1.0f - processorToUse->getParameter (Processor::elevationIndex)),
       processor (processorToUse),
       shownLayout (SourceMarker::ChannelLayout::of (*processorToUse))
 {
@@ -41,18 +39,19 @@ Pad::Pad (VevazovAzudAudioProcessor* processorToUse)
 void Pad::setSourceValues (float newAzimuth, float newElevation, float newDistance, float newWidth, juce::Colour colour)
 {
     const auto layout = SourceMarker::ChannelLayout::of (*processor);
+    const auto newMarkerX = newAzimuth;
+    const auto newMarkerY = 1.0f - newElevation;
     const auto newMarkerColour = SourceMarker::dotColour (newDistance, colour);
 
-    const auto changed = newAzimuth != azimuth || newElevation != elevation || newDistance != distance
+    // Compared with what is on screen, which a drag may have moved meanwhile.
+    const auto changed = newMarkerX != markerX || newMarkerY != markerY || newDistance != distance
                          || newWidth != width || colour != instanceColour || newMarkerColour != markerColour
                          || layout != shownLayout;
 
-    azimuth = newAzimuth;
-    elevation = newElevation;
     distance = newDistance;
     width = newWidth;
-    markerX = newAzimuth;
-    markerY = 1.0f - newElevation;
+    markerX = newMarkerX;
+    markerY = newMarkerY;
     instanceColour = colour;
     markerColour = newMarkerColour;
     shownLayout = layout;
@@ -88,7 +87,7 @@ void Pad::updateFromMouse (const juce::MouseEvent& e)
     if (getWidth() <= 0 || getHeight() <= 0)
         return;
 
-    // Azimuth and Elevation follow on the editor's next refresh; the marker moves at once.
+    // The marker moves at once; the colours follow on the editor's next refresh.
     markerX = wrapAround (static_cast<float> (e.x) / static_cast<float> (getWidth()));
     markerY = juce::jlimit (0.0f, 1.0f, static_cast<float> (e.y) / static_cast<float> (getHeight()));
     repaint();

@@ -38,10 +38,12 @@ private:
     void updateFromMouse (const juce::MouseEvent&);
     void drawDots (juce::Graphics&, juce::Point<float> marker, juce::Rectangle<float> area) const;
 
-    float azimuth;
-    float elevation;
     float distance;
     float width;
+
+    /** The crosshair's place as fractions of the width and height: the
+        Azimuth, and 1 - the Elevation, last shown or pointed at.
+    */
     float markerX;
     float markerY;
     juce::Colour markerColour { VevazovAzudAudioProcessor::defaultWidgetColour };

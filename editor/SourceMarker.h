@@ -6,9 +6,11 @@
 
 #include <array>
 
-/** What every unwrapped azimuth/elevation map draws alike for one source: the
+/** What the position pads and the scene's map draw alike for one source: the
     crosshair in the instance's colour and one dot per channel of the input
-    layout, spread around the source by Width and sized by distance.
+    layout, red closer than 1 m. On the unwrapped azimuth/elevation maps the
+    dots also spread sideways by Width, shrink in towards the poles and grow
+    as the source comes closer.
 */
 namespace SourceMarker
 {

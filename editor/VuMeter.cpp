@@ -51,8 +51,14 @@ void VuMeter::paint (juce::Graphics& g)
 
     g.setColour (juce::Colours::black);
     g.drawImage (levelImage,
-                 0, destination.getStart(), getWidth(), destination.getLength(),
-                 0, source.getStart(), levelImage.getWidth(), source.getLength());
+                 0,
+                 destination.getStart(),
+                 getWidth(),
+                 destination.getLength(),
+                 0,
+                 source.getStart(),
+                 levelImage.getWidth(),
+                 source.getLength());
 }
 
 void VuMeter::resized() {}

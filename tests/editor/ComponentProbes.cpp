@@ -5,7 +5,7 @@
 juce::MouseEvent mouseEventAt (juce::Component& component, int x, int y)
 {
     const auto now = juce::Time::getCurrentTime();
-    const juce::Point<float> position { static_cast<float> (x), static_cast<float> (y) };
+    const auto position = juce::Point<int> (x, y).toFloat();
 
     return { juce::Desktop::getInstance().getMainMouseSource(),
              position,
@@ -24,17 +24,8 @@ juce::MouseEvent mouseEventAt (juce::Component& component, int x, int y)
              false };
 }
 
-//==============================================================================
-HostRecorder::HostRecorder (juce::AudioProcessor& processorToWatch)
-    : processor (processorToWatch)
-{
-    processor.addListener (this);
-}
-
-HostRecorder::~HostRecorder()
-{
-    processor.removeListener (this);
-}
+HostRecorder::HostRecorder (juce::AudioProcessor& processorToWatch) : processor (processorToWatch) { processor.addListener (this); }
+HostRecorder::~HostRecorder() { processor.removeListener (this); }
 
 void HostRecorder::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value)
 {
@@ -42,30 +33,10 @@ void HostRecorder::audioProcessorParameterChanged (juce::AudioProcessor*, int in
     values[index] = value;
 }
 
-void HostRecorder::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index)
-{
-    calls.push_back ("begin " + std::to_string (index));
-}
+void HostRecorder::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) { calls.push_back ("begin " + std::to_string (index)); }
+void HostRecorder::audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) { calls.push_back ("end " + std::to_string (index)); }
 
-void HostRecorder::audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index)
-{
-    calls.push_back ("end " + std::to_string (index));
-}
-
-//==============================================================================
-bool RepaintCounter::invalidateAll()
-{
-    ++count;
-    return true;
-}
-
-bool RepaintCounter::invalidate (const juce::Rectangle<int>&)
-{
-    ++count;
-    return true;
-}
-
-RepaintCounter& countRepaints (juce::Component& component)
+RepaintCounter& RepaintCounter::attachTo (juce::Component& component)
 {
     auto* counter = new RepaintCounter();
     component.setCachedComponentImage (counter);
@@ -74,7 +45,6 @@ RepaintCounter& countRepaints (juce::Component& component)
     return *counter;
 }
 
-//==============================================================================
 juce::Image render (juce::Component& component)
 {
     juce::Image image (juce::Image::ARGB, component.getWidth(), component.getHeight(), true);
@@ -89,7 +59,6 @@ Blob measureBlob (const juce::Image& image, juce::Rectangle<int> window)
     double coverage = 0.0, sumX = 0.0, sumY = 0.0;
 
     for (auto y = area.getY(); y < area.getBottom(); ++y)
-    {
         for (auto x = area.getX(); x < area.getRight(); ++x)
         {
             const auto alpha = static_cast<double> (image.getPixelAt (x, y).getFloatAlpha());
@@ -97,7 +66,6 @@ Blob measureBlob (const juce::Image& image, juce::Rectangle<int> window)
             sumX += alpha * (x + 0.5);
             sumY += alpha * (y + 0.5);
         }
-    }
 
     if (coverage <= 0.0)
         return {};
@@ -110,8 +78,7 @@ bool isAllWithin (const juce::Image& image, juce::Point<float> centre, float rad
 {
     for (auto y = 0; y < image.getHeight(); ++y)
         for (auto x = 0; x < image.getWidth(); ++x)
-            if (image.getPixelAt (x, y).getAlpha() != 0
-                && centre.getDistanceFrom ({ static_cast<float> (x) + 0.5f, static_cast<float> (y) + 0.5f }) > radius)
+            if (image.getPixelAt (x, y).getAlpha() != 0 && centre.getDistanceFrom (juce::Point<int> (x, y).toFloat() + juce::Point<float> (0.5f, 0.5f)) > radius)
                 return false;
 
     return true;

@@ -5,53 +5,32 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace
 {
     using Processor = VevazovAzudAudioProcessor;
-    using Strings = std::vector<std::string>;
-
-    // Centre (200, 200); Distance 1 lies 184 px from it.
-    constexpr int padSize = 400;
 
     const juce::Colour instanceColour { 0xFF20C040 };
     const juce::Colour red { 0xFFD50D1B };
 
+    /** A 400 x 400 pad: centre (200, 200), Distance 1 at 184 px from it; stereo. */
     struct PadDistTest : testing::Test
     {
         PadDistTest()
         {
             processor.setInputConfig (1);
-            pad.setBounds (0, 0, padSize, padSize);
-        }
-
-        juce::Image renderAt (float azimuth, float elevation, float distance, float width)
-        {
-            pad.setSourceValues (azimuth, elevation, distance, width, instanceColour);
-            return render (pad);
+            processor.setWidgetColour (instanceColour);
+            pad.setBounds (0, 0, 400, 400);
         }
 
         HostedProcessor processor;
         PadDist pad { &processor };
         HostRecorder host { processor };
     };
-
-    juce::Rectangle<int> windowAround (juce::Point<float> centre)
-    {
-        return juce::Rectangle<int> (30, 30).withCentre (centre.roundToInt());
-    }
 } // namespace
 
-TEST_F (PadDistTest, pressDragAndReleaseWriteOnlyAzimuthAndDistanceInsideTheirGestures)
-{
-    pad.mouseDown (mouseEventAt (pad, 200, 50));
-    pad.mouseDrag (mouseEventAt (pad, 350, 200));
-    pad.mouseUp (mouseEventAt (pad, 350, 200));
-
-    EXPECT_EQ (host.calls, (Strings { "begin 0", "begin 2", "set 0", "set 2", "set 0", "set 2", "end 0", "end 2" }));
-    EXPECT_FLOAT_EQ (processor.getParameter (Processor::azimuthIndex), 0.75f);
-}
-
-TEST_F (PadDistTest, mouseGivesTheAngleAroundTheCentreAndCapsTheDistanceAtTheRing)
+TEST_F (PadDistTest, mouseWritesOnlyAzimuthAndDistanceInsideGesturesCappedAtTheRing)
 {
     struct Case
     {
@@ -69,22 +48,29 @@ TEST_F (PadDistTest, mouseGivesTheAngleAroundTheCentreAndCapsTheDistanceAtTheRin
         { "beyond the bottom-left corner", -60, 450, 0.125f, 1.0f },
     };
 
+    pad.mouseDown (mouseEventAt (pad, 200, 100));
+
     for (const auto& c : cases)
     {
         pad.mouseDrag (mouseEventAt (pad, c.x, c.y));
         EXPECT_NEAR (host.values[Processor::azimuthIndex], c.azimuth, 1.0e-6f) << c.where;
         EXPECT_NEAR (host.values[Processor::distanceIndex], c.distance, 1.0e-6f) << c.where;
     }
+
+    pad.mouseUp (mouseEventAt (pad, 0, 0));
+    const std::vector<std::string> bracket { "begin 0", "begin 2", "set 0", "set 2" };
+    EXPECT_EQ (std::vector<std::string> (host.calls.begin(), host.calls.begin() + 4), bracket);
+    EXPECT_EQ (host.calls.size(), 4 + 2 * std::size (cases) + 2);
+    EXPECT_EQ (host.calls.back(), "end 2");
 }
 
-TEST_F (PadDistTest, pressMovesTheCrosshairUnderTheMouseInTheInstancesColour)
+TEST_F (PadDistTest, pressMovesTheCrosshairUnderTheMouseAtOnce)
 {
-    processor.setWidgetColour (instanceColour);
+    EXPECT_TRUE (isAllWithin (render (pad), {}, 0.0f)); // nothing shows before the first values
     pad.mouseDown (mouseEventAt (pad, 350, 200));
 
     const auto image = render (pad);
     EXPECT_EQ (image.getPixelAt (350 - 8, 200), instanceColour);
-    EXPECT_EQ (image.getPixelAt (350 + 7, 200), instanceColour);
     EXPECT_EQ (image.getPixelAt (350, 200 - 8), instanceColour);
     pad.mouseUp (mouseEventAt (pad, 350, 200));
 }
@@ -99,77 +85,48 @@ TEST_F (PadDistTest, dotsCircleTheCentreAtTheSourcesRadiusShrunkTowardsThePoles)
         std::vector<juce::Point<float>> dots;
         float diameter;
         bool stacked; // dots drawn over each other thicken their anti-aliased rims
+        juce::Colour colour;
     };
 
     const Case cases[] = {
-        // Width 0: every dot in the source's direction, at half the radius at +45°.
-        { "7.1, width 0, +45°", 8, 0.75f, 0.75f, 1.0f, 0.0f, { { 292.0f, 200.0f } }, 12.5f, true },
+        // Width 0: every dot in the source's direction, at half its radius at +45° of elevation,
+        // a third of it at -60°; red only closer than 1 m.
+        { "7.1, width 0, +45°", 8, 0.75f, 0.75f, 1.0f, 0.0f, { { 292.0f, 200.0f } }, 12.5f, true, instanceColour },
+        { "0.8 m, -60°", 1, 0.75f, 1.0f / 6.0f, 0.2f, 0.0f, { { 212.27f, 200.0f } }, 6.67f, true, red },
+        { "exactly 1 m, -60°", 1, 0.75f, 1.0f / 6.0f, 0.25f, 0.0f, { { 215.33f, 200.0f } }, 6.67f, true, instanceColour },
         // At either pole every dot sits on the listener.
-        { "stereo at +90°", 1, 0.75f, 1.0f, 1.0f, 1.0f, { { 200.0f, 200.0f } }, 15.0f, true },
-        { "stereo at -90°", 1, 0.75f, 0.0f, 1.0f, 1.0f, { { 200.0f, 200.0f } }, 5.0f, true },
+        { "+90°", 1, 0.75f, 1.0f, 1.0f, 1.0f, { { 200.0f, 200.0f } }, 15.0f, true, instanceColour },
+        { "-90°", 1, 0.75f, 0.0f, 1.0f, 1.0f, { { 200.0f, 200.0f } }, 5.0f, true, instanceColour },
         // Straight ahead, Width 1: the -90° channel left, the +90° one right.
-        { "stereo ahead at 0°", 1, 0.5f, 0.5f, 0.5f, 1.0f, { { 108.0f, 200.0f }, { 292.0f, 200.0f } }, 10.0f, false },
-        { "stereo ahead at +45°", 1, 0.5f, 0.75f, 0.5f, 1.0f, { { 154.0f, 200.0f }, { 246.0f, 200.0f } }, 12.5f, false },
+        { "ahead at 0°", 1, 0.5f, 0.5f, 0.5f, 1.0f, { { 108.0f, 200.0f }, { 292.0f, 200.0f } }, 10.0f, false, instanceColour },
+        { "ahead at +45°", 1, 0.5f, 0.75f, 0.5f, 1.0f, { { 154.0f, 200.0f }, { 246.0f, 200.0f } }, 12.5f, false, instanceColour },
     };
 
     for (const auto& c : cases)
     {
         processor.setInputConfig (c.layout);
-        const auto image = renderAt (c.azimuth, c.elevation, c.distance, c.width);
+        pad.setSourceValues (c.azimuth, c.elevation, c.distance, c.width, instanceColour);
+        const auto image = render (pad);
 
         for (const auto& expected : c.dots)
         {
-            const auto dot = measureBlob (image, windowAround (expected));
+            const auto dot = measureBlob (image, juce::Rectangle<int> (20, 20).withCentre (expected.roundToInt()));
             EXPECT_NEAR (dot.centre.x, expected.x, 0.05f) << c.what;
             EXPECT_NEAR (dot.centre.y, expected.y, 0.05f) << c.what;
             EXPECT_NEAR (dot.diameter, c.diameter, c.stacked ? 1.0f : 0.15f) << c.what;
+            EXPECT_EQ (image.getPixelAt (expected.roundToInt().x, 200), c.colour) << c.what;
         }
     }
 }
 
-TEST_F (PadDistTest, crosshairShowsAzimuthAndDistanceOnly)
-{
-    // Behind and half-way out; the stereo dots, at +90°, sit on the listener.
-    const auto image = renderAt (0.0f, 1.0f, 0.5f, 1.0f);
-
-    EXPECT_EQ (image.getPixelAt (200 - 8, 292), instanceColour);
-    EXPECT_EQ (image.getPixelAt (200, 292 + 7), instanceColour);
-    EXPECT_EQ (image.getPixelAt (200, 292).getAlpha(), 0);
-}
-
-TEST_F (PadDistTest, dotsTurnRedOnlyCloserThanOneMetre)
-{
-    struct Case
-    {
-        float distance;
-        juce::Colour dots;
-    };
-
-    const Case cases[] = { { 0.2f, red }, { 0.25f, instanceColour } };
-
-    for (const auto& c : cases)
-    {
-        // At -45° of elevation the dots lie at half the source's radius, clear of the crosshair.
-        const auto image = renderAt (0.75f, 0.25f, c.distance, 0.0f);
-        const auto dotX = juce::roundToInt (200.0f + 0.5f * 184.0f * c.distance);
-        EXPECT_EQ (image.getPixelAt (dotX, 200), c.dots) << c.distance;
-    }
-}
-
-TEST_F (PadDistTest, showsNothingBeforeTheFirstValuesArrive)
-{
-    EXPECT_TRUE (isAllWithin (render (pad), {}, 0.0f));
-}
-
 TEST_F (PadDistTest, repaintsOnlyWhenWhatItDrawsChanged)
 {
-    auto& repaints = countRepaints (pad);
+    auto& repaints = RepaintCounter::attachTo (pad);
 
-    pad.setSourceValues (0.5f, 0.5f, 1.0f, 1.0f, instanceColour);
-    pad.setSourceValues (0.5f, 0.5f, 1.0f, 1.0f, instanceColour);
-    EXPECT_EQ (repaints.count, 1);
+    for (auto distance : { 0.5f, 0.5f, 0.6f })
+        pad.setSourceValues (0.5f, 0.5f, distance, 1.0f, instanceColour);
 
     processor.setInputConfig (8);
-    pad.setSourceValues (0.5f, 0.5f, 1.0f, 1.0f, instanceColour);
-    EXPECT_EQ (repaints.count, 2);
+    pad.setSourceValues (0.5f, 0.5f, 0.6f, 1.0f, instanceColour);
+    EXPECT_EQ (repaints.count, 3);
 }
