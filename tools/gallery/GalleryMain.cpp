@@ -1,4 +1,5 @@
 #include "LookAndFeelSheet.h"
+#include "PanelsSheet.h"
 #include "SceneScreenshot.h"
 
 #include <editor/KorvanneLookAndFeel.h>
@@ -10,8 +11,9 @@ namespace
     constexpr auto usage =
         "usage: velorin-gallery <docs-dir>\n"
         "  Renders the plug-in's controls, as the plug-in draws them, into PNG images for\n"
-        "  review: lookandfeel-sheet.png, and with an X display (xvfb-run) a screenshot\n"
-        "  of the shared scene window, scene-window.png.\n";
+        "  review: lookandfeel-sheet.png, the options and welcome panels over the editor\n"
+        "  (options-panel.png, welcome-panel.png), and with an X display (xvfb-run) a\n"
+        "  screenshot of the shared scene window, scene-window.png.\n";
 
     bool writePng (const juce::Image& image, const juce::File& file)
     {
@@ -44,7 +46,9 @@ int main (int argc, char** argv)
     // Text is set as in the plug-in: in the embedded face of the shared default.
     const VevazovAzudAudioProcessor::KorvanneLookAndFeel lookAndFeel;
 
-    if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png")))
+    if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png"))
+        || ! writePng (drawOptionsPanelOverEditor(), docs.getChildFile ("options-panel.png"))
+        || ! writePng (drawWelcomePanelOverEditor(), docs.getChildFile ("welcome-panel.png")))
         return 1;
 
     const auto scene = takeSceneScreenshot();
