@@ -131,7 +131,7 @@ namespace
     constexpr int layoutForItemIndex (int index) noexcept
     {
         return (index >= 0 && index < InputLayouts::numLayouts) ? inputItems[static_cast<std::size_t> (index)].layoutId
-                                                                 : InputLayouts::monoLayout;
+                                                                : InputLayouts::monoLayout;
     }
 
     /** The distance laws, in the processor's choice order. */
@@ -176,8 +176,8 @@ namespace
         label.setJustificationType (justification);
         label.setEditable (false, false, false);
         label.setColour (juce::Label::textColourId, juce::Colour (captionColour));
-        label.setColour (juce::TextEditor::textColourId, juce::Colours::black);
-        label.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
+        label.setColour (juce::Label::textWhenEditingColourId, juce::Colours::black);
+        label.setColour (juce::Label::backgroundWhenEditingColourId, juce::Colour (0x00000000));
         label.setInterceptsMouseClicks (false, false);
     }
 
@@ -293,11 +293,7 @@ void OptionGUI::configureChildren()
 
     const auto eyeLight = juce::ImageCache::getFromMemory (BinaryData::eyeLight_png, BinaryData::eyeLight_pngSize);
     const auto eyeDark = juce::ImageCache::getFromMemory (BinaryData::eyeDark_png, BinaryData::eyeDark_pngSize);
-    eyeButton->setImages (false, true, true,
-                          eyeLight, 1.0f, juce::Colours::transparentBlack,
-                          eyeLight, 1.0f, juce::Colours::transparentBlack,
-                          eyeDark, 1.0f, juce::Colours::transparentBlack,
-                          0.0f);
+    eyeButton->setImages (false, true, true, eyeLight, 1.0f, juce::Colours::transparentBlack, eyeLight, 1.0f, juce::Colours::transparentBlack, eyeDark, 1.0f, juce::Colours::transparentBlack, 0.0f);
     eyeButton->addListener (this);
 
     textEditor_WidgetLabel->setMultiLine (false);
@@ -341,9 +337,7 @@ void OptionGUI::fillCombos()
 //==============================================================================
 void OptionGUI::paint (juce::Graphics& g)
 {
-    g.setGradientFill (juce::ColourGradient (juce::Colour (shadeDarkColour), shadeDarkPoint,
-                                             juce::Colour (shadeLightColour), shadeLightPoint,
-                                             false));
+    g.setGradientFill (juce::ColourGradient (juce::Colour (shadeDarkColour), shadeDarkPoint, juce::Colour (shadeLightColour), shadeLightPoint, false));
     g.fillRect (0, headerStripHeight, panelWidth, panelHeight - headerStripHeight);
 }
 

@@ -4,6 +4,10 @@
 
 namespace
 {
+    constexpr auto title = "Velorin v1.2";
+    constexpr auto makerAddress = "https://www.korvanne.example";
+    constexpr auto makerAddressShown = "www.korvanne.example";
+
     const juce::Rectangle<int> titleBounds { 133, 130, 175, 52 };
     const juce::Rectangle<int> linkBounds { 138, 314, 168, 22 };
 
@@ -27,8 +31,8 @@ WelcomeGUI::WelcomeGUI()
     labelTitle->setJustificationType (juce::Justification::centred);
     labelTitle->setEditable (false, false, false);
     labelTitle->setColour (juce::Label::textColourId, juce::Colour (titleColour));
-    labelTitle->setColour (juce::TextEditor::textColourId, juce::Colours::black);
-    labelTitle->setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
+    labelTitle->setColour (juce::Label::textWhenEditingColourId, juce::Colours::black);
+    labelTitle->setColour (juce::Label::backgroundWhenEditingColourId, juce::Colour (0x00000000));
     addAndMakeVisible (labelTitle.get());
 
     closeButton->setName ("closeButton");
@@ -63,8 +67,7 @@ WelcomeGUI::~WelcomeGUI()
 void WelcomeGUI::paint (juce::Graphics& g)
 {
     g.setColour (juce::Colours::black.withAlpha (logoOpacity));
-    g.drawImage (logo, logoBounds.getX(), logoBounds.getY(), logoBounds.getWidth(), logoBounds.getHeight(),
-                 0, 0, logoBounds.getWidth(), logoBounds.getHeight());
+    g.drawImage (logo, logoBounds.getX(), logoBounds.getY(), logoBounds.getWidth(), logoBounds.getHeight(), 0, 0, logoBounds.getWidth(), logoBounds.getHeight());
 }
 
 void WelcomeGUI::resized()

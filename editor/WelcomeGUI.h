@@ -17,10 +17,6 @@ public:
     static constexpr int panelWidth = 556;
     static constexpr int panelHeight = 503;
 
-    static constexpr auto title = "Velorin v1.2";
-    static constexpr auto makerAddress = "https://www.korvanne.example";
-    static constexpr auto makerAddressShown = "www.korvanne.example";
-
     WelcomeGUI();
     ~WelcomeGUI() override;
 

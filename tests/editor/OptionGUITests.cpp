@@ -141,12 +141,14 @@ TEST_F (OptionGUITest, eyeSendsTwoValuesOnItsSideOfTheThresholdInsideOneGesture)
     auto& eye = child<juce::ImageButton> (panel, "new button");
     ASSERT_TRUE (eye.getToggleState());
 
-    click (eye, [&] { return host.calls.size() == 4; });
+    click (eye, [&]
+           { return host.calls.size() == 4; });
     EXPECT_EQ (host.calls, (Strings { "begin 5", "set 5", "set 5", "end 5" }));
     EXPECT_EQ (host.sent, (std::vector<float> { 0.1f, 0.0f }));
     EXPECT_FALSE (processor.getWidgetIsVisible());
 
-    click (eye, [&] { return host.calls.size() == 8; });
+    click (eye, [&]
+           { return host.calls.size() == 8; });
     EXPECT_EQ (host.sent, (std::vector<float> { 0.1f, 0.0f, 0.9f, 1.0f }));
     EXPECT_TRUE (processor.getWidgetIsVisible());
 
@@ -165,7 +167,10 @@ TEST_F (OptionGUITest, aColourPickedInTheSelectorReachesTheProcessorOnTheNextTic
 
     const auto picked = selector.getCurrentColour();
     ASSERT_NE (picked, juce::Colour (Processor::defaultWidgetColour));
-    EXPECT_TRUE (pumpMessagesUntil ([&] { return processor.getWidgetColour() == picked; }, 2000)) << "the panel's own timer";
+    EXPECT_TRUE (pumpMessagesUntil ([&]
+                                    { return processor.getWidgetColour() == picked; },
+                                    2000))
+        << "the panel's own timer";
     EXPECT_TRUE (processor.isSceneUpdatePending());
 }
 
@@ -193,11 +198,16 @@ TEST_F (OptionGUITest, everyKeystrokeInTheLabelEditorReachesTheProcessor)
     {
         labelEditor.keyPressed (juce::KeyPress (character, {}, static_cast<juce::juce_wchar> (character)));
         typed += character;
-        EXPECT_TRUE (pumpMessagesUntil ([&] { return processor.getWidgetLabel() == juce::String (typed); }, 2000)) << typed;
+        EXPECT_TRUE (pumpMessagesUntil ([&]
+                                        { return processor.getWidgetLabel() == juce::String (typed); },
+                                        2000))
+            << typed;
     }
 
     labelEditor.keyPressed (juce::KeyPress (juce::KeyPress::backspaceKey));
-    EXPECT_TRUE (pumpMessagesUntil ([&] { return processor.getWidgetLabel() == "Dru"; }, 2000));
+    EXPECT_TRUE (pumpMessagesUntil ([&]
+                                    { return processor.getWidgetLabel() == "Dru"; },
+                                    2000));
 }
 
 TEST_F (OptionGUITest, clicksOnLabelsFrameAndShadeReachTheCloseButtonAndHideThePanel)
@@ -210,13 +220,25 @@ TEST_F (OptionGUITest, clicksOnLabelsFrameAndShadeReachTheCloseButtonAndHideTheP
     for (const auto point : { juce::Point<int> (266, 300), juce::Point<int> (100, 200), juce::Point<int> (400, 150) })
         EXPECT_EQ (panel.getComponentAt (point), &closeButton) << point.toString();
 
-    for (auto* control : { &inputCombo, &outputCombo, &distanceCombo })
+    auto& eye = child<juce::Component> (panel, "new button");
+    const std::pair<juce::Component*, juce::Point<int>> controls[] {
+        { &inputCombo, inputCombo.getBounds().getCentre() },
+        { &outputCombo, outputCombo.getBounds().getCentre() },
+        { &distanceCombo, distanceCombo.getBounds().getCentre() },
+        { &child<juce::Component> (panel, "sceneButton"), { 300, 169 } },
+        { &eye, eye.getPosition() }, // the eye's transparent corner takes clicks too
+        { &selector, selector.getBounds().getCentre() },
+        { &labelEditor, labelEditor.getBounds().getCentre() },
+    };
+
+    for (const auto& [control, point] : controls)
     {
-        auto* hit = panel.getComponentAt (control->getBounds().getCentre());
+        auto* hit = panel.getComponentAt (point);
         EXPECT_TRUE (hit == control || control->isParentOf (hit)) << control->getName();
     }
 
-    click (closeButton, [&] { return ! panel.isVisible(); });
+    click (closeButton, [&]
+           { return ! panel.isVisible(); });
 }
 
 TEST_F (OptionGUITest, sceneButtonTogglesTheSceneWindowOnlyOnceItExists)
@@ -238,16 +260,19 @@ TEST_F (OptionGUITest, sceneButtonTogglesTheSceneWindowOnlyOnceItExists)
 
     instance.prepare (2);
     ASSERT_NE (services.getScene().getWindow(), nullptr);
-    click (sceneButton, [&] { return services.getScene().getWindow()->isVisible(); });
+    click (sceneButton, [&]
+           { return services.getScene().getWindow()->isVisible(); });
     EXPECT_TRUE (getSceneSettings().transparentWindowIsVisible);
-    click (sceneButton, [&] { return ! services.getScene().getWindow()->isVisible(); });
+    click (sceneButton, [&]
+           { return ! services.getScene().getWindow()->isVisible(); });
     EXPECT_FALSE (getSceneSettings().transparentWindowIsVisible);
 }
 
 TEST_F (OptionGUITest, paintsADarkeningShadeBelowAnUntouchedHeaderStrip)
 {
     const auto image = render (panel);
-    const auto alphaAt = [&] (int x, int y) { return image.getPixelAt (x, y).getAlpha(); };
+    const auto alphaAt = [&] (int x, int y)
+    { return image.getPixelAt (x, y).getAlpha(); };
 
     for (auto x : { 5, 200, 550 })
     {

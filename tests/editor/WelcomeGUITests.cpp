@@ -45,7 +45,9 @@ TEST_F (WelcomeGUITest, coversTheEditorWithTheCloseButtonEverywhereButTheLink)
 
     EXPECT_EQ (welcome.getComponentAt (220, 156), &closeButton) << "the title";
     closeButton.triggerClick();
-    EXPECT_TRUE (pumpMessagesUntil ([&] { return ! welcome.isVisible(); }, 2000));
+    EXPECT_TRUE (pumpMessagesUntil ([&]
+                                    { return ! welcome.isVisible(); },
+                                    2000));
 }
 
 TEST_F (WelcomeGUITest, linksToTheMakersSite)

@@ -10,12 +10,14 @@ namespace
     constexpr int editorWidth = 556;
     constexpr int editorHeight = 503;
 
-    /** An instance on a 5.1 bed with its own colour and label. */
-    constexpr int hostInputs = 6;
-    constexpr int layoutId = 5;
+    /** An instance on an 8.0 bed (one of the longest layout names) with its own
+        colour and label.
+    */
+    constexpr int hostInputs = 8;
+    constexpr int layoutId = 13;
     constexpr int distanceLaw = 2;
     constexpr juce::uint32 instanceColour = 0xfff28c0b;
-    constexpr auto instanceLabel = "Strings (5.1)";
+    constexpr auto instanceLabel = "Strings (8.0 bed)";
 
     juce::Image overEditorBackground (juce::Component& panel)
     {
