@@ -39,6 +39,13 @@ namespace
         std::vector<float> sent;
     };
 
+    bool labelBecomes (Processor& processor, const juce::String& label)
+    {
+        return pumpMessagesUntil ([&]
+                                  { return processor.getWidgetLabel() == label; },
+                                  2000);
+    }
+
     /** A click as the framework delivers it from a button press. */
     void click (juce::Button& button, const std::function<bool()>& until)
     {
@@ -78,6 +85,7 @@ TEST_F (OptionGUITest, enablesTheInputItemsThatTheHostsChannelCountFeeds)
 
 TEST_F (OptionGUITest, listsTheLayoutsInChannelGroupsWithThe8_0PairExchanged)
 {
+    EXPECT_EQ (inputCombo.getText(), "Mono") << "while no layout is chosen";
     Strings shown;
 
     for (juce::PopupMenu::MenuItemIterator it (*inputCombo.getRootMenu()); it.next();)
@@ -101,24 +109,15 @@ TEST_F (OptionGUITest, listsTheLayoutsInChannelGroupsWithThe8_0PairExchanged)
     processor.setInputConfig (12);
     tick();
     EXPECT_EQ (inputCombo.getText(), "8.0 - L C R Sr Rs Cs Ls Sl");
-}
-
-TEST_F (OptionGUITest, showsMonoWhileNoLayoutIsChosenOrTheLayoutIsUnknown)
-{
-    ASSERT_EQ (processor.getInputConfigID(), -1);
-    EXPECT_EQ (inputCombo.getText(), "Mono");
 
     processor.setInputConfig (20);
     tick();
-    EXPECT_EQ (inputCombo.getText(), "Mono");
+    EXPECT_EQ (inputCombo.getText(), "Mono") << "an unknown layout";
     EXPECT_EQ (processor.getInputConfigID(), 20) << "showing it does not write it back";
 }
 
 TEST_F (OptionGUITest, outputAndDistanceCombosFollowTheProcessorAndWriteTheUsersChoice)
 {
-    EXPECT_EQ (outputCombo.getText(), "ambiX");
-    EXPECT_EQ (distanceCombo.getText(), "Off");
-
     processor.setOutputConfig (0);
     processor.setDistAttenuationFactor (4);
     tick();
@@ -139,7 +138,6 @@ TEST_F (OptionGUITest, eyeSendsTwoValuesOnItsSideOfTheThresholdInsideOneGesture)
 {
     ValueRecorder host { processor };
     auto& eye = child<juce::ImageButton> (panel, "new button");
-    ASSERT_TRUE (eye.getToggleState());
 
     click (eye, [&]
            { return host.calls.size() == 4; });
@@ -192,22 +190,16 @@ TEST_F (OptionGUITest, everyKeystrokeInTheLabelEditorReachesTheProcessor)
     OptionGUI reopened { processor };
     EXPECT_EQ (child<juce::TextEditor> (reopened, "textEditor_WidgetLabel").getText(), "Vox");
 
-    std::string typed;
+    juce::String typed;
 
     for (auto character : { 'D', 'r', 'u', 'm' })
     {
         labelEditor.keyPressed (juce::KeyPress (character, {}, static_cast<juce::juce_wchar> (character)));
-        typed += character;
-        EXPECT_TRUE (pumpMessagesUntil ([&]
-                                        { return processor.getWidgetLabel() == juce::String (typed); },
-                                        2000))
-            << typed;
+        EXPECT_TRUE (labelBecomes (processor, typed += juce::String::charToString (character))) << typed;
     }
 
     labelEditor.keyPressed (juce::KeyPress (juce::KeyPress::backspaceKey));
-    EXPECT_TRUE (pumpMessagesUntil ([&]
-                                    { return processor.getWidgetLabel() == "Dru"; },
-                                    2000));
+    EXPECT_TRUE (labelBecomes (processor, "Dru"));
 }
 
 TEST_F (OptionGUITest, clicksOnLabelsFrameAndShadeReachTheCloseButtonAndHideThePanel)
@@ -217,8 +209,7 @@ TEST_F (OptionGUITest, clicksOnLabelsFrameAndShadeReachTheCloseButtonAndHideTheP
     for (const auto* name : { "label_InputConfig", "label_OutputConfig", "label_Rolloff", "label_WidgetLabel" })
         EXPECT_EQ (panel.getComponentAt (child<juce::Label> (panel, name).getBounds().getCentre()), &closeButton) << name;
 
-    for (const auto point : { juce::Point<int> (266, 300), juce::Point<int> (100, 200), juce::Point<int> (400, 150) })
-        EXPECT_EQ (panel.getComponentAt (point), &closeButton) << point.toString();
+    EXPECT_EQ (panel.getComponentAt (266, 300), &closeButton) << "the group's frame";
 
     auto& eye = child<juce::Component> (panel, "new button");
     const std::pair<juce::Component*, juce::Point<int>> controls[] {
@@ -284,7 +275,7 @@ TEST_F (OptionGUITest, paintsADarkeningShadeBelowAnUntouchedHeaderStrip)
     const juce::Point<float> dark { 570.0f, 38.0f }, light { 148.0f, 60.0f };
     const auto along = light - dark;
 
-    for (const auto point : { juce::Point<int> (10, 250), juce::Point<int> (200, 250), juce::Point<int> (550, 400), juce::Point<int> (555, 31), juce::Point<int> (100, 35) })
+    for (const auto point : { juce::Point<int> (10, 250), juce::Point<int> (200, 250), juce::Point<int> (555, 31) })
     {
         const auto fraction = juce::jlimit (0.0f, 1.0f, (point.toFloat() - dark).getDotProduct (along) / along.getDotProduct (along));
         EXPECT_NEAR (alphaAt (point.x, point.y), 255.0f - fraction * (255.0f - 0x4B), 1.5f) << point.toString();
