@@ -282,3 +282,17 @@ TEST_F (OptionGUITest, paintsADarkeningShadeBelowAnUntouchedHeaderStrip)
         EXPECT_EQ (image.getPixelAt (point.x, point.y).getBrightness(), 0.0f);
     }
 }
+
+TEST_F (OptionGUITest, ticksRepaintNothingUntilSomethingShownChanges)
+{
+    tick();
+    auto& repaints = countRepaints (panel);
+
+    for (auto i = 0; i < 3; ++i)
+        tick();
+
+    EXPECT_EQ (repaints.count, 0);
+    processor.setOutputConfig (0);
+    tick();
+    EXPECT_GT (repaints.count, 0);
+}
