@@ -25,7 +25,9 @@ namespace
 WelcomeGUI::WelcomeGUI()
     : labelTitle (std::make_unique<juce::Label> ("labelTitle", title)),
       closeButton (std::make_unique<juce::TextButton>()),
-      makerLink (std::make_unique<juce::HyperlinkButton>())
+      // Given its target at construction: assigning a URL to the button's empty
+      // one later copies from a null buffer in this framework version.
+      makerLink (std::make_unique<juce::HyperlinkButton> (makerAddressShown, juce::URL (makerAddress)))
 {
     labelTitle->setFont (juce::Font (titleFontHeight, juce::Font::plain));
     labelTitle->setJustificationType (juce::Justification::centred);
@@ -44,10 +46,7 @@ WelcomeGUI::WelcomeGUI()
     addAndMakeVisible (closeButton.get());
 
     // The link acts by itself: a click opens the maker's site in the default browser.
-    makerLink->setName (makerAddressShown);
-    makerLink->setURL (juce::URL (makerAddress));
     makerLink->setTooltip (makerAddress);
-    makerLink->setButtonText (makerAddressShown);
     makerLink->setColour (juce::HyperlinkButton::textColourId, juce::Colour (linkColour));
     addAndMakeVisible (makerLink.get());
 
