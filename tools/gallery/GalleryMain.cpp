@@ -1,5 +1,6 @@
 #include "EditorSnapshots.h"
 #include "LookAndFeelSheet.h"
+#include "PanelsSheet.h"
 #include "SceneScreenshot.h"
 
 #include <editor/KorvanneLookAndFeel.h>
@@ -11,8 +12,9 @@ namespace
     constexpr auto usage =
         "usage: velorin-gallery <docs-dir>\n"
         "  Renders the plug-in's controls, as the plug-in draws them, into PNG images for\n"
-        "  review: lookandfeel-sheet.png, and with an X display (xvfb-run) a screenshot\n"
-        "  of the shared scene window, scene-window.png.\n";
+        "  review: lookandfeel-sheet.png, the options and welcome panels over the editor\n"
+        "  (options-panel.png, welcome-panel.png), and with an X display (xvfb-run) a\n"
+        "  screenshot of the shared scene window, scene-window.png.\n";
 
     bool writePng (const juce::Image& image, const juce::File& file)
     {
@@ -45,7 +47,9 @@ int main (int argc, char** argv)
     // Text is set as in the plug-in: in the embedded face of the shared default.
     const VevazovAzudAudioProcessor::KorvanneLookAndFeel lookAndFeel;
 
-    if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png")))
+    if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png"))
+        || ! writePng (drawOptionsPanelOverEditor(), docs.getChildFile ("options-panel.png"))
+        || ! writePng (drawWelcomePanelOverEditor(), docs.getChildFile ("welcome-panel.png")))
         return 1;
 
     for (const auto& [name, image] : drawEditorSnapshots())
