@@ -197,7 +197,6 @@ void PadMulti::paintMarker (juce::Graphics& g, int index)
     if (record.processor == nullptr)
         return;
 
-    g.setColour (record.markerColour);
     const auto diameter = SourceMarker::dotDiameter (record.distance);
     const auto spread = SourceMarker::spreadFactor (record.y);
 
@@ -206,6 +205,6 @@ void PadMulti::paintMarker (juce::Graphics& g, int index)
     for (auto k = 0; k < channels.numChannels; ++k)
     {
         const auto cx = SourceMarker::channelDotX (channels.offsets[static_cast<size_t> (k)], width, record.width, spread, px);
-        SourceMarker::fillDot (g, { cx, py }, diameter, area);
+        dotSprites.draw (g, { cx, py }, diameter, record.markerColour);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DotSprites.h"
 #include "SceneWidgets.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -43,6 +44,7 @@ private:
     // the layout is the costly part of a repaint with many instances.
     std::map<juce::String, juce::GlyphArrangement> labelLayouts;
     juce::Font labelFont;
+    DotSprites dotSprites;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PadMulti)
 };

@@ -286,7 +286,7 @@ TEST_F (OptionGUITest, paintsADarkeningShadeBelowAnUntouchedHeaderStrip)
 TEST_F (OptionGUITest, ticksRepaintNothingUntilSomethingShownChanges)
 {
     tick();
-    auto& repaints = countRepaints (panel);
+    auto& repaints = RepaintCounter::attachTo (panel);
 
     for (auto i = 0; i < 3; ++i)
         tick();
