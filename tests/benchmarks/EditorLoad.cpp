@@ -81,7 +81,7 @@ int main (int argc, char** argv)
 
         const auto cpuStart = threadCpuSeconds();
         const auto wallStart = juce::Time::getMillisecondCounterHiRes();
-        pumpMessages (seconds * 1000);
+        runMessageLoopFor (seconds * 1000);
         const auto cpu = threadCpuSeconds() - cpuStart;
         const auto wall = (juce::Time::getMillisecondCounterHiRes() - wallStart) / 1000.0;
 

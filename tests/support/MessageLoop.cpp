@@ -45,3 +45,23 @@ bool pumpMessagesUntil (const std::function<bool()>& condition, int timeoutMilli
 
     return true;
 }
+
+void runMessageLoopFor (int milliseconds)
+{
+    struct Deadline : public juce::Timer
+    {
+        void timerCallback() override
+        {
+            stopTimer();
+            reached = true;
+        }
+
+        bool reached = false;
+    };
+
+    Deadline deadline;
+    deadline.startTimer (milliseconds);
+
+    while (! deadline.reached)
+        juce::dispatchNextMessageOnSystemQueue (false);
+}

@@ -2,6 +2,7 @@
 #include "LookAndFeelSheet.h"
 #include "PanelsSheet.h"
 #include "SceneScreenshot.h"
+#include "StandaloneScreenshots.h"
 
 #include <editor/KorvanneLookAndFeel.h>
 
@@ -10,11 +11,12 @@
 namespace
 {
     constexpr auto usage =
-        "usage: velorin-gallery <docs-dir>\n"
+        "usage: velorin-gallery <docs-dir> [--standalone <application>]\n"
         "  Renders the plug-in's controls, as the plug-in draws them, into PNG images for\n"
-        "  review: lookandfeel-sheet.png, the options and welcome panels over the editor\n"
-        "  (options-panel.png, welcome-panel.png), and with an X display (xvfb-run) a\n"
-        "  screenshot of the shared scene window, scene-window.png.\n";
+        "  review: the look-and-feel sheet, both panels over the editor and the editor in\n"
+        "  both views. With an X display (xvfb-run) it also takes a screenshot of the\n"
+        "  shared scene window, and with --standalone it runs the built application and\n"
+        "  takes screenshots of its window and of the scene window beside it.\n";
 
     bool writePng (const juce::Image& image, const juce::File& file)
     {
@@ -35,7 +37,9 @@ namespace
 
 int main (int argc, char** argv)
 {
-    if (argc != 2)
+    const auto withApplication = argc == 4 && juce::String (argv[2]) == "--standalone";
+
+    if (argc != 2 && ! withApplication)
     {
         std::cerr << usage;
         return 2;
@@ -64,5 +68,11 @@ int main (int argc, char** argv)
         return 0;
     }
 
-    return writePng (scene, docs.getChildFile ("scene-window.png")) ? 0 : 1;
+    if (! writePng (scene, docs.getChildFile ("scene-window.png")))
+        return 1;
+
+    if (withApplication && ! takeStandaloneScreenshots (juce::File::getCurrentWorkingDirectory().getChildFile (argv[3]), docs))
+        return 1;
+
+    return 0;
 }
