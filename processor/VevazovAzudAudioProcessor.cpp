@@ -129,7 +129,7 @@ VevazovAzudAudioProcessor::VevazovAzudAudioProcessor (juce::PluginHostType::Host
     if (auto* services = getProcessWideServices())
         services->registerInstance (*this);
 
-    widgetColour = juce::Colour (defaultWidgetColour);
+    widgetColour = defaultWidgetColour;
 
     parameterValues[showOnSceneIndex] = parameterTable[showOnSceneIndex].defaultValue;
     widgetIsVisible = 1;
@@ -253,6 +253,11 @@ juce::String VevazovAzudAudioProcessor::getParameterID (int index)
 }
 
 float VevazovAzudAudioProcessor::getParameter (int index)
+{
+    return getParameterValue (index);
+}
+
+float VevazovAzudAudioProcessor::getParameterValue (int index) const noexcept
 {
     return isParameterIndex (index) ? parameterValues[static_cast<size_t> (index)].get() : 0.0f;
 }
@@ -451,15 +456,15 @@ bool VevazovAzudAudioProcessor::defersLayoutChoiceToFirstBlock() const
 //==============================================================================
 juce::Colour VevazovAzudAudioProcessor::getWidgetColour() const
 {
-    return widgetColour;
+    return juce::Colour (widgetColour.get());
 }
 
 void VevazovAzudAudioProcessor::setWidgetColour (juce::Colour newColour)
 {
-    if (newColour == widgetColour)
+    if (newColour.getARGB() == widgetColour)
         return;
 
-    widgetColour = newColour;
+    widgetColour = newColour.getARGB();
     raiseRefreshFlags();
 }
 

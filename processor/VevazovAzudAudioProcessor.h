@@ -79,6 +79,11 @@ public:
     const juce::String getParameterName (int index) override;
     juce::String getParameterID (int index) override;
     float getParameter (int index) override;
+
+    /** The same value as getParameter, without a virtual call: the scene reads
+        instances that a host may be building or destroying on another thread.
+    */
+    float getParameterValue (int index) const noexcept;
     const juce::String getParameterText (int index) override;
     float getParameterDefaultValue (int index) override;
     void setParameter (int index, float newValue) override;
@@ -192,7 +197,7 @@ private:
     Relaxed<int> idxOutputConfig { 1 };
     Relaxed<int> idxDistAttenuationFactor { 0 };
     float inputScratch[InputLayouts::maxChannels][maxBlockSize];
-    juce::Colour widgetColour { defaultWidgetColour };
+    Relaxed<juce::uint32> widgetColour { defaultWidgetColour };
     Relaxed<int> widgetIsVisible { 1 };
     juce::String widgetLabel;
     std::unique_ptr<ProcessWideServices::SharedReference> sharedLookAndFeel;

@@ -15,10 +15,10 @@ SceneWidgets::~SceneWidgets() = default;
 void SceneWidgets::registerInstance (VevazovAzudAudioProcessor& processor)
 {
     SceneWidget record;
-    record.azimuth = processor.getParameter (Processor::azimuthIndex);
-    record.elevation = processor.getParameter (Processor::elevationIndex);
-    record.distance = processor.getParameter (Processor::distanceIndex);
-    record.width = processor.getParameter (Processor::widthIndex);
+    record.azimuth = processor.getParameterValue (Processor::azimuthIndex);
+    record.elevation = processor.getParameterValue (Processor::elevationIndex);
+    record.distance = processor.getParameterValue (Processor::distanceIndex);
+    record.width = processor.getParameterValue (Processor::widthIndex);
     record.x = record.azimuth;
     record.y = 1.0f - record.elevation;
     record.markerColour = juce::Colour (Processor::defaultWidgetColour);
@@ -62,10 +62,10 @@ bool SceneWidgets::refresh()
 void SceneWidgets::copyFromInstance (SceneWidget& record)
 {
     auto& processor = *record.processor;
-    record.azimuth = processor.getParameter (Processor::azimuthIndex);
-    record.elevation = processor.getParameter (Processor::elevationIndex);
-    record.distance = processor.getParameter (Processor::distanceIndex);
-    record.width = processor.getParameter (Processor::widthIndex);
+    record.azimuth = processor.getParameterValue (Processor::azimuthIndex);
+    record.elevation = processor.getParameterValue (Processor::elevationIndex);
+    record.distance = processor.getParameterValue (Processor::distanceIndex);
+    record.width = processor.getParameterValue (Processor::widthIndex);
     record.x = record.azimuth;
     record.y = 1.0f - record.elevation;
     record.widgetColour = processor.getWidgetColour();
@@ -73,12 +73,14 @@ void SceneWidgets::copyFromInstance (SceneWidget& record)
     record.label = processor.getWidgetLabel();
 }
 
+VevazovAzudAudioProcessor* SceneWidgets::processorAt (int index) const noexcept
+{
+    return isValidIndex (index) ? records[static_cast<size_t> (index)].processor : nullptr;
+}
+
 void SceneWidgets::beginMove (int index)
 {
-    if (! isValidIndex (index))
-        return;
-
-    if (auto* processor = records[static_cast<size_t> (index)].processor)
+    if (auto* processor = processorAt (index))
     {
         processor->beginParameterChangeGesture (Processor::azimuthIndex);
         processor->beginParameterChangeGesture (Processor::elevationIndex);
@@ -104,10 +106,7 @@ void SceneWidgets::moveTo (int index, float x, float y)
 
 void SceneWidgets::endMove (int index)
 {
-    if (! isValidIndex (index))
-        return;
-
-    if (auto* processor = records[static_cast<size_t> (index)].processor)
+    if (auto* processor = processorAt (index))
     {
         processor->endParameterChangeGesture (Processor::azimuthIndex);
         processor->endParameterChangeGesture (Processor::elevationIndex);

@@ -44,6 +44,7 @@ public:
 
 private:
     void copyFromInstance (SceneWidget&);
+    VevazovAzudAudioProcessor* processorAt (int index) const noexcept;
 
     std::vector<SceneWidget> records;
 
