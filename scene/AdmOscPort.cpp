@@ -1,0 +1,77 @@
+#include "AdmOscPort.h"
+
+#if ! JUCE_WINDOWS
+ #include <sys/socket.h>
+#endif
+
+namespace
+{
+    // The largest UDP datagram.
+    constexpr int largestPacket = 65535;
+    constexpr int pollPeriodMs = 100;
+
+    // A packet being decoded when the port closes is let finish.
+    constexpr int stopTimeoutMs = 10000;
+
+    /** The framework marks its datagram sockets reusable; undone here, a port that
+        another program holds fails to bind rather than being shared with it.
+    */
+    void makeExclusive (juce::DatagramSocket& socket)
+    {
+       #if ! JUCE_WINDOWS
+        const int off = 0;
+        setsockopt (socket.getRawSocketHandle(), SOL_SOCKET, SO_REUSEADDR, &off, sizeof (off));
+       #else
+        juce::ignoreUnused (socket);
+       #endif
+    }
+} // namespace
+
+AdmOscPort::AdmOscPort (int portNumberToUse, std::function<void()> callback)
+    : juce::Thread ("ADM-OSC port " + juce::String (portNumberToUse)),
+      portNumber (portNumberToUse),
+      onDelivery (std::move (callback))
+{
+    makeExclusive (socket);
+    listening = router.isReady() && socket.bindToPort (portNumber);
+
+    if (listening)
+        startThread();
+}
+
+bool AdmOscPort::isFree (int portNumber)
+{
+    juce::DatagramSocket probe { false };
+    makeExclusive (probe);
+    return probe.bindToPort (portNumber);
+}
+
+AdmOscPort::~AdmOscPort()
+{
+    signalThreadShouldExit();
+    socket.shutdown();
+    stopThread (stopTimeoutMs);
+}
+
+void AdmOscPort::run()
+{
+    juce::HeapBlock<char> buffer (largestPacket);
+    juce::String sender;
+    auto senderPort = 0;
+
+    while (! threadShouldExit())
+    {
+        const auto ready = socket.waitUntilReady (true, pollPeriodMs);
+
+        if (ready < 0)
+            return;
+
+        if (ready == 0)
+            continue;
+
+        const auto numBytes = socket.read (buffer.getData(), largestPacket, false, sender, senderPort);
+
+        if (numBytes > 0 && router.route (buffer.getData(), numBytes, sender))
+            onDelivery();
+    }
+}
