@@ -340,7 +340,7 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
         case Key::inputConfigID: processor.restoreInputConfig (whole); break;
         case Key::admOscObject: osc.objectNumber = whole; break;
         case Key::admOscSend: osc.sendEnabled = whole != 0; break;
-        case Key::admOscSendHost: osc.sendHost = text.trim(); break;
+        case Key::admOscSendHost: osc.sendHost = withXmlLineBreaks (text).trim(); break;
         case Key::admOscSendPort: osc.sendPort = whole; break;
         case Key::admOscReceive: osc.receiveEnabled = whole != 0; break;
         case Key::admOscReceivePort: osc.receivePort = whole; break;
