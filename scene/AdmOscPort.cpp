@@ -28,7 +28,7 @@ namespace
 } // namespace
 
 AdmOscPort::AdmOscPort (int portNumberToUse, std::function<void()> callback)
-    : juce::Thread ("ADM-OSC port " + juce::String (portNumberToUse)),
+    : juce::Thread ("ADM-OSC " + juce::String (portNumberToUse)),
       portNumber (portNumberToUse),
       onDelivery (std::move (callback))
 {
