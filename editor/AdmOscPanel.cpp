@@ -6,7 +6,7 @@ namespace
     {
         titleLabel,
         objectLabel,
-        objectSlider,
+        objectField,
         sendButton,
         hostField,
         sendPortLabel,
@@ -30,7 +30,7 @@ namespace
     constexpr std::array<ChildSpec, numChildren> childSpecs {{
         { "admOscTitle",        "ADM-OSC",       10,  6,   120, 20 },
         { "admOscObjectLabel",  "Object",        10,  32,  60,  22 },
-        { "admOscObject",       "",              120, 32,  106, 22 },
+        { "admOscObject",       "",              92,  33,  50,  20 },
         { "admOscSend",         "Send to",       10,  62,  80,  22 },
         { "admOscSendHost",     "",              92,  63,  86,  20 },
         { "admOscSendPortLabel", ":",            178, 62,  8,   22 },
@@ -54,6 +54,7 @@ namespace
     constexpr juce::uint32 fieldBackgroundColour = 0x00FFFFFF;
     constexpr juce::uint32 fieldHighlightColour = 0xFFBDD1EE;
 
+    constexpr int objectDigits = 4;
     constexpr int portDigits = 5;
     constexpr int hostCharacters = 15;
 
@@ -104,7 +105,7 @@ AdmOscPanel::AdmOscPanel (VevazovAzudAudioProcessor& processorToUse)
     : processor (processorToUse),
       title (std::make_unique<juce::Label>()),
       objectCaption (std::make_unique<juce::Label>()),
-      objectNumber (std::make_unique<juce::Slider> (juce::Slider::IncDecButtons, juce::Slider::TextBoxLeft)),
+      objectNumber (std::make_unique<juce::TextEditor>()),
       sendToggle (std::make_unique<juce::ToggleButton>()),
       sendHost (std::make_unique<juce::TextEditor>()),
       sendPortCaption (std::make_unique<juce::Label>()),
@@ -131,22 +132,17 @@ AdmOscPanel::AdmOscPanel (VevazovAzudAudioProcessor& processorToUse)
     status->setColour (juce::Label::textColourId, juce::Colour (statusColour));
     status->setJustificationType (juce::Justification::topLeft);
 
-    objectNumber->setRange (AdmOscSettings::firstObject, AdmOscSettings::lastObject, 1.0);
-    objectNumber->setIncDecButtonsMode (juce::Slider::incDecButtonsNotDraggable);
-    objectNumber->setColour (juce::Slider::textBoxTextColourId, juce::Colour (textColour));
-    objectNumber->setColour (juce::Slider::textBoxOutlineColourId, juce::Colour (outlineColour));
-    objectNumber->addListener (this);
-
     styleToggle (*sendToggle, childSpecs[sendButton]);
     styleToggle (*receiveToggle, childSpecs[receiveButton]);
     sendToggle->addListener (this);
     receiveToggle->addListener (this);
 
+    styleField (*objectNumber, objectDigits, "0123456789");
     styleField (*sendHost, hostCharacters, "0123456789.abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-");
     styleField (*sendPort, portDigits, "0123456789");
     styleField (*receivePort, portDigits, "0123456789");
 
-    for (auto* field : { sendHost.get(), sendPort.get(), receivePort.get() })
+    for (auto* field : { objectNumber.get(), sendHost.get(), sendPort.get(), receivePort.get() })
         field->addListener (this);
 
     setSize (panelWidth, panelHeight);
@@ -165,10 +161,9 @@ void AdmOscPanel::refresh()
 {
     const auto& settings = processor.getAdmOscSettings();
 
-    objectNumber->setValue (settings.objectNumber, juce::dontSendNotification);
     sendToggle->setToggleState (settings.sendEnabled, juce::dontSendNotification);
     receiveToggle->setToggleState (settings.receiveEnabled, juce::dontSendNotification);
-    for (auto* field : { sendHost.get(), sendPort.get(), receivePort.get() })
+    for (auto* field : { objectNumber.get(), sendHost.get(), sendPort.get(), receivePort.get() })
         if (! field->hasKeyboardFocus (true) && field->getText() != settingShownIn (*field))
             field->setText (settingShownIn (*field), false);
 
@@ -213,14 +208,6 @@ void AdmOscPanel::buttonClicked (juce::Button* button)
     refresh();
 }
 
-void AdmOscPanel::sliderValueChanged (juce::Slider*)
-{
-    auto settings = processor.getAdmOscSettings();
-    settings.objectNumber = juce::roundToInt (objectNumber->getValue());
-    processor.setAdmOscSettings (settings);
-    refresh();
-}
-
 void AdmOscPanel::textEditorReturnKeyPressed (juce::TextEditor& field)
 {
     takeField (field);
@@ -242,7 +229,9 @@ void AdmOscPanel::takeField (juce::TextEditor& field)
     auto settings = processor.getAdmOscSettings();
     const auto text = field.getText().trim();
 
-    if (&field == sendHost.get() && text.isNotEmpty())
+    if (&field == objectNumber.get())
+        settings.objectNumber = wholeNumberIn (text, AdmOscSettings::firstObject, AdmOscSettings::lastObject).value_or (settings.objectNumber);
+    else if (&field == sendHost.get() && text.isNotEmpty())
         settings.sendHost = text;
     else if (&field == sendPort.get())
         settings.sendPort = wholeNumberIn (text, AdmOscSettings::firstPort, AdmOscSettings::lastPort).value_or (settings.sendPort);
@@ -262,6 +251,9 @@ juce::String AdmOscPanel::settingShownIn (const juce::TextEditor& field) const
 
     if (&field == sendHost.get())
         return settings.sendHost;
+
+    if (&field == objectNumber.get())
+        return juce::String (settings.objectNumber);
 
     return juce::String (&field == sendPort.get() ? settings.sendPort : settings.receivePort);
 }

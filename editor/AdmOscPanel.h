@@ -18,7 +18,6 @@
 */
 class AdmOscPanel : public juce::Component,
                     private juce::Button::Listener,
-                    private juce::Slider::Listener,
                     private juce::TextEditor::Listener
 {
 public:
@@ -37,7 +36,6 @@ public:
 
 private:
     void buttonClicked (juce::Button*) override;
-    void sliderValueChanged (juce::Slider*) override;
     void textEditorReturnKeyPressed (juce::TextEditor&) override;
     void textEditorFocusLost (juce::TextEditor&) override;
     void textEditorEscapeKeyPressed (juce::TextEditor&) override;
@@ -50,7 +48,7 @@ private:
 
     std::unique_ptr<juce::Label> title;
     std::unique_ptr<juce::Label> objectCaption;
-    std::unique_ptr<juce::Slider> objectNumber;
+    std::unique_ptr<juce::TextEditor> objectNumber;
     std::unique_ptr<juce::ToggleButton> sendToggle;
     std::unique_ptr<juce::TextEditor> sendHost;
     std::unique_ptr<juce::Label> sendPortCaption;

@@ -93,7 +93,7 @@ TEST_F (AdmOscPanelTest, switchesNumberAndFieldsWriteTheSettingsAndTheStatusFoll
     EXPECT_EQ (child<juce::Label> (panel, "admOscStatus").getText(), "port 4001 in use");
 
     child<juce::ToggleButton> (panel, "admOscSend").setToggleState (true, juce::sendNotificationSync);
-    child<juce::Slider> (panel, "admOscObject").setValue (12, juce::sendNotificationSync);
+    type (child<juce::TextEditor> (panel, "admOscObject"), "12");
     type (child<juce::TextEditor> (panel, "admOscSendHost"), "10.0.0.5");
     type (child<juce::TextEditor> (panel, "admOscSendPort"), "9000");
     type (child<juce::TextEditor> (panel, "admOscReceivePort"), "9001");
@@ -111,11 +111,14 @@ TEST_F (AdmOscPanelTest, switchesNumberAndFieldsWriteTheSettingsAndTheStatusFoll
 TEST_F (AdmOscPanelTest, anUnusablePortGoesBackToTheSettingAndChangesNothing)
 {
     auto& port = child<juce::TextEditor> (panel, "admOscReceivePort");
+    auto& object = child<juce::TextEditor> (panel, "admOscObject");
 
     for (const auto* text : { "0", "65536", "", "99999" })
     {
         type (port, text);
         EXPECT_EQ (port.getText(), "4001") << text;
+        type (object, text);
+        EXPECT_EQ (object.getText(), "1") << text;
     }
 
     EXPECT_EQ (services.changes, 0);
@@ -131,6 +134,6 @@ TEST_F (AdmOscPanelTest, showsSettingsChangedElsewhereOnTheNextTick)
     processor.setAdmOscSettings (settings);
 
     options.timerCallback();
-    EXPECT_EQ (child<juce::Slider> (panel, "admOscObject").getValue(), 5.0);
+    EXPECT_EQ (child<juce::TextEditor> (panel, "admOscObject").getText(), "5");
     EXPECT_EQ (child<juce::TextEditor> (panel, "admOscSendHost").getText(), "192.168.1.20");
 }
