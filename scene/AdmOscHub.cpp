@@ -31,7 +31,6 @@ namespace
 AdmOscHub::AdmOscHub (int answerPortToUse)
     : answerPort (answerPortToUse)
 {
-    answers.connect ("127.0.0.1", answerPort);
 }
 
 AdmOscHub::~AdmOscHub()
@@ -54,6 +53,11 @@ void AdmOscHub::settingsChanged (VevazovAzudAudioProcessor& processor)
                                    forget (processor);
                                    return;
                                }
+
+                               // Nothing opens a socket before some instance uses ADM-OSC: a host that
+                               // only scans the plug-in, or never turns it on, sees no network at all.
+                               if (! answersOpen)
+                                   answersOpen = answers.connect ("127.0.0.1", answerPort);
 
                                auto& object = objects[&processor];
 

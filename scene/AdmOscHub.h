@@ -45,6 +45,7 @@ private:
 
     const int answerPort;
     juce::OSCSender answers;
+    bool answersOpen = false;
     std::map<VevazovAzudAudioProcessor*, std::unique_ptr<AdmOscObject>> objects;
     std::map<AdmOscObject*, int> listeningOn;
     std::map<int, std::unique_ptr<AdmOscPort>> ports;
