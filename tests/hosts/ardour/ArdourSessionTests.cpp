@@ -1,5 +1,7 @@
 #include "ArdourTools.h"
 
+#include <processor/InputLayouts.h>
+
 #include <juce_audio_formats/juce_audio_formats.h>
 
 #include <gtest/gtest.h>
@@ -229,7 +231,9 @@ namespace
     }
 
     /** What the renderer makes of one track's input as the plug-in saw it: the take
-        at its place in the session, on as many channels as the plug-in's bus has.
+        at its place in the session, on as many channels as the plug-in's bus has,
+        read in the layout the plug-in chose for that many channels in Ardour (a file
+        alone would tell the renderer a wider layout than the host's rule takes).
     */
     juce::AudioBuffer<float> renderTrack (const Take& take, int pluginInputs, const juce::File& audioFolder, const juce::File& scratch)
     {
@@ -245,7 +249,8 @@ namespace
         if (! writeWav (inputFile, input))
             return {};
 
-        juce::StringArray command { VELORIN_RENDER_TOOL, "--input", inputFile.getFullPathName(), "--output", outputFile.getFullPathName() };
+        const auto layout = InputLayouts::layoutForHost (pluginInputs, InputLayouts::HostFamily::other);
+        juce::StringArray command { VELORIN_RENDER_TOOL, "--input", inputFile.getFullPathName(), "--output", outputFile.getFullPathName(), "--layout", juce::String (layout) };
         command.addArray (renderOptions);
 
         juce::ChildProcess renderer;
