@@ -29,11 +29,10 @@ namespace
 
 AdmOscPort::AdmOscPort (int portNumberToUse, std::function<void()> callback)
     : juce::Thread ("ADM-OSC " + juce::String (portNumberToUse)),
-      portNumber (portNumberToUse),
       onDelivery (std::move (callback))
 {
     makeExclusive (socket);
-    listening = router.isReady() && socket.bindToPort (portNumber);
+    listening = router.isReady() && socket.bindToPort (portNumberToUse);
 
     if (listening)
         startThread();

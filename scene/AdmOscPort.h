@@ -21,7 +21,6 @@ public:
     /** Whether a port could be bound now, by this process alone. */
     static bool isFree (int portNumber);
 
-    int getPortNumber() const noexcept { return portNumber; }
     bool isListening() const noexcept { return listening; }
 
     AdmOscRouter& getRouter() noexcept { return router; }
@@ -29,7 +28,6 @@ public:
 private:
     void run() override;
 
-    const int portNumber;
     const std::function<void()> onDelivery;
     juce::DatagramSocket socket { false };
     AdmOscRouter router;
