@@ -1,6 +1,8 @@
 #include "AdmOscPort.h"
 
-#if ! JUCE_WINDOWS
+#if JUCE_WINDOWS
+ #include <winsock2.h>
+#else
  #include <sys/socket.h>
 #endif
 
@@ -18,11 +20,16 @@ namespace
     */
     void makeExclusive (juce::DatagramSocket& socket)
     {
-       #if ! JUCE_WINDOWS
         const int off = 0;
-        setsockopt (socket.getRawSocketHandle(), SOL_SOCKET, SO_REUSEADDR, &off, sizeof (off));
+
+       #if JUCE_WINDOWS
+        // Windows lets a reusable socket take over a bound port unless one side asks for it alone.
+        const int on = 1;
+        const auto handle = static_cast<SOCKET> (socket.getRawSocketHandle());
+        setsockopt (handle, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*> (&off), sizeof (off));
+        setsockopt (handle, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*> (&on), sizeof (on));
        #else
-        juce::ignoreUnused (socket);
+        setsockopt (socket.getRawSocketHandle(), SOL_SOCKET, SO_REUSEADDR, &off, sizeof (off));
        #endif
     }
 } // namespace
