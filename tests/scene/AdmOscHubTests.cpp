@@ -176,6 +176,13 @@ namespace
         const ScopedProcessWideServices installed { services };
     };
 
+    /** A string literal's bytes, zeros included. */
+    template <size_t size>
+    std::string bytes (const char (&text)[size])
+    {
+        return std::string (text, size - 1);
+    }
+
     struct Case
     {
         const char* property;
@@ -385,10 +392,10 @@ TEST_F (AdmOscHubTest, badInputLeavesEveryParameterFiniteAndTheNextGoodMessageSt
     sender.send (juce::OSCMessage ("/adm/obj/one/azim", 10.0f));
 
     juce::DatagramSocket raw { false };
-    const char* garbage[] { "/adm/obj/1/azim\0,f", "/adm\0\0\0\0,x\0\0\0\0\0\0", "#bundle\0\0\0\0\0\0\0\0\0\0\0\0\x10/adm", "\xff\xfe\x00\x01" };
+    const std::string garbage[] { bytes ("/adm/obj/1/azim\0,f"), bytes ("/adm\0\0\0\0,x\0\0\0\0\0\0"), bytes ("#bundle\0\0\0\0\0\0\0\0\0\0\0\0\x10/adm"), bytes ("\xff\xfe\x00\x01") };
 
-    for (const auto* bytes : garbage)
-        raw.write ("127.0.0.1", port, bytes, 20);
+    for (const auto& packet : garbage)
+        raw.write ("127.0.0.1", port, packet.data(), static_cast<int> (packet.size()));
 
     juce::Random random (42);
 
