@@ -1,5 +1,7 @@
 #include "AdmOscPacketDecoder.h"
 
+#include "AdmOscPacketCheck.h"
+
 namespace
 {
     const juce::String loopback { "127.0.0.1" };
@@ -31,9 +33,9 @@ AdmOscPacketDecoder::~AdmOscPacketDecoder()
     receiver.removeListener (this);
 }
 
-std::optional<juce::OSCBundle::Element> AdmOscPacketDecoder::decode (const void* data, int numBytes)
+std::optional<juce::OSCBundle::Element> AdmOscPacketDecoder::decode (const void* data, int numBytes, int deepestBundle)
 {
-    if (! ready || numBytes < smallestPacket)
+    if (! ready || numBytes < smallestPacket || ! AdmOscPacketCheck::isSafeToDecode (data, static_cast<size_t> (numBytes), deepestBundle))
         return {};
 
     decoded.reset();

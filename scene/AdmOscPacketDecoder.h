@@ -24,8 +24,11 @@ public:
     /** Whether the private socket could be opened; without it nothing decodes. */
     bool isReady() const noexcept { return ready; }
 
-    /** The packet's content, or nothing for a packet that is not OSC. One caller at a time. */
-    std::optional<juce::OSCBundle::Element> decode (const void* data, int numBytes);
+    /** The packet's content, or nothing for a packet that is not OSC, that the
+        framework's reader could not read safely, or whose bundles nest deeper than
+        given. One caller at a time.
+    */
+    std::optional<juce::OSCBundle::Element> decode (const void* data, int numBytes, int deepestBundle);
 
 private:
     void oscMessageReceived (const juce::OSCMessage&) override;

@@ -20,7 +20,7 @@ bool AdmOscRouter::isEmpty() const
 
 bool AdmOscRouter::route (const void* data, int numBytes, const juce::String& senderAddress)
 {
-    const auto content = decoder.decode (data, numBytes);
+    const auto content = decoder.decode (data, numBytes, deepestBundle);
     return content.has_value() && deliver (*content, senderAddress, 0);
 }
 

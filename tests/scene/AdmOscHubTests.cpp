@@ -397,6 +397,14 @@ TEST_F (AdmOscHubTest, badInputLeavesEveryParameterFiniteAndTheNextGoodMessageSt
     for (const auto& packet : garbage)
         raw.write ("127.0.0.1", port, packet.data(), static_cast<int> (packet.size()));
 
+    // Packets that once crashed the framework's OSC reader (an address that is not UTF-8).
+    for (const auto& file : juce::File (VELORIN_SOURCE_DIR "/tests/fuzz/admosc-regressions").findChildFiles (juce::File::findFiles, false))
+    {
+        juce::MemoryBlock packet;
+        ASSERT_TRUE (file.loadFileAsData (packet));
+        raw.write ("127.0.0.1", port, packet.getData(), static_cast<int> (packet.getSize()));
+    }
+
     juce::Random random (42);
 
     for (auto i = 0; i < 200; ++i)
