@@ -23,6 +23,8 @@ namespace
         colourArea,
         widgetLabelEditor,
         inputCombo,
+        admOscToggle,
+        admOscSettings,
         numChildren
     };
 
@@ -49,6 +51,8 @@ namespace
         { "colourSelector",                     "",                             286, 191, 230, 168 },
         { "textEditor_WidgetLabel",             "",                             342, 359, 163, 19 },
         { "comboBox_idxInputConfig",            "",                             365, 42,  167, 19 },
+        { "admOscButton",                       "ADM-OSC",                      16,  40,  80,  22 },
+        { "admOscPanel",                        "",                             16,  68,  236, 186 },
     }};
     // clang-format on
 
@@ -214,7 +218,9 @@ OptionGUI::OptionGUI (VevazovAzudAudioProcessor& processorToUse)
       eyeButton (std::make_unique<juce::ImageButton>()),
       colourSelector (std::make_unique<juce::ColourSelector> (juce::ColourSelector::showColourspace, selectorEdgeGap, selectorGap)),
       textEditor_WidgetLabel (std::make_unique<juce::TextEditor>()),
-      comboBox_idxInputConfig (std::make_unique<juce::ComboBox>())
+      comboBox_idxInputConfig (std::make_unique<juce::ComboBox>()),
+      admOscButton (std::make_unique<juce::TextButton>()),
+      admOscPanel (std::make_unique<AdmOscPanel> (processorToUse))
 {
     configureChildren();
     setSize (panelWidth, panelHeight);
@@ -253,7 +259,9 @@ std::array<juce::Component*, OptionGUI::numChildComponents> OptionGUI::children(
              eyeButton.get(),
              colourSelector.get(),
              textEditor_WidgetLabel.get(),
-             comboBox_idxInputConfig.get() };
+             comboBox_idxInputConfig.get(),
+             admOscButton.get(),
+             admOscPanel.get() };
 }
 
 void OptionGUI::configureChildren()
@@ -290,6 +298,11 @@ void OptionGUI::configureChildren()
 
     sceneButton->setButtonText (childSpecs[sceneToggle].text);
     sceneButton->addListener (this);
+
+    admOscButton->setButtonText (childSpecs[admOscToggle].text);
+    admOscButton->setClickingTogglesState (true);
+    admOscButton->addListener (this);
+    admOscPanel->setVisible (false);
 
     const auto eyeLight = juce::ImageCache::getFromMemory (BinaryData::eyeLight_png, BinaryData::eyeLight_pngSize);
     const auto eyeDark = juce::ImageCache::getFromMemory (BinaryData::eyeDark_png, BinaryData::eyeDark_pngSize);
@@ -364,6 +377,9 @@ void OptionGUI::timerCallback()
 
     updateFromProcessor();
     takeSelectorColour();
+
+    if (admOscPanel->isVisible())
+        admOscPanel->refresh();
 }
 
 void OptionGUI::updateInputCombo()
@@ -414,6 +430,13 @@ void OptionGUI::buttonClicked (juce::Button* button)
     else if (button == eyeButton.get())
     {
         sendEyeGesture (eyeButton->getToggleState());
+    }
+    else if (button == admOscButton.get())
+    {
+        admOscPanel->setVisible (admOscButton->getToggleState());
+
+        if (admOscPanel->isVisible())
+            admOscPanel->refresh();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AdmOscPanel.h"
 #include "AltLookAndFeel_transparentButton.h"
 
 #include <processor/VevazovAzudAudioProcessor.h>
@@ -19,6 +20,9 @@
     only the colour selector and the label editor keep their own values, and the
     selector's colour is the one the processor takes. A click anywhere on the panel
     away from its controls, its labels and frame included, hides it.
+
+    Above all that, in the free area on the left, a small button opens and closes
+    the instance's ADM-OSC settings.
 */
 class OptionGUI : public juce::Component,
                   public juce::Timer,
@@ -30,7 +34,7 @@ public:
     static constexpr int panelWidth = 556;
     static constexpr int panelHeight = 410;
     static constexpr int timerPeriodMs = 50;
-    static constexpr std::size_t numChildComponents = 13;
+    static constexpr std::size_t numChildComponents = 15;
 
     /** Takes its values from the processor, which outlives the panel. */
     explicit OptionGUI (VevazovAzudAudioProcessor& processorToUse);
@@ -72,6 +76,8 @@ private:
     std::unique_ptr<juce::ColourSelector> colourSelector;
     std::unique_ptr<juce::TextEditor> textEditor_WidgetLabel;
     std::unique_ptr<juce::ComboBox> comboBox_idxInputConfig;
+    std::unique_ptr<juce::TextButton> admOscButton;
+    std::unique_ptr<AdmOscPanel> admOscPanel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OptionGUI)
 };

@@ -26,6 +26,7 @@ void LiveProcessWideServices::registerInstance (VevazovAzudAudioProcessor& proce
 
 void LiveProcessWideServices::unregisterInstance (VevazovAzudAudioProcessor& processor)
 {
+    admOsc.forget (processor);
     scene.unregisterInstance (processor);
 }
 
@@ -47,4 +48,14 @@ void LiveProcessWideServices::applySceneWindowVisibility()
 bool LiveProcessWideServices::toggleSceneWindowVisibility()
 {
     return scene.toggleWindowVisibility();
+}
+
+void LiveProcessWideServices::admOscSettingsChanged (VevazovAzudAudioProcessor& processor)
+{
+    admOsc.settingsChanged (processor);
+}
+
+juce::String LiveProcessWideServices::describeAdmOsc (VevazovAzudAudioProcessor& processor)
+{
+    return admOsc.describe (processor);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <processor/ProcessWide.h>
+#include <scene/AdmOscHub.h>
 #include <scene/SharedScene.h>
 
 /** What the instances of one loaded plug-in binary share: the default
-    look-and-feel, the instance registry and the floating scene window.
+    look-and-feel, the instance registry, the floating scene window and the
+    ADM-OSC connections.
 */
 class LiveProcessWideServices : public ProcessWideServices
 {
@@ -19,9 +21,12 @@ public:
     void applySceneWindowBounds() override;
     void applySceneWindowVisibility() override;
     bool toggleSceneWindowVisibility() override;
+    void admOscSettingsChanged (VevazovAzudAudioProcessor&) override;
+    juce::String describeAdmOsc (VevazovAzudAudioProcessor&) override;
 
     SharedScene& getScene() noexcept { return scene; }
 
 private:
     SharedScene scene;
+    AdmOscHub admOsc;
 };

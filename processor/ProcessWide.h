@@ -1,5 +1,7 @@
 #pragma once
 
+#include <juce_core/juce_core.h>
+
 #include <memory>
 
 class VevazovAzudAudioProcessor;
@@ -63,6 +65,17 @@ public:
         is a window, and returns whether there was one.
     */
     virtual bool toggleSceneWindowVisibility() = 0;
+
+    /** The instance's ADM-OSC settings changed (set by its options or by a restored
+        state): it starts, moves or stops sending and receiving. Without networking
+        services nothing happens.
+    */
+    virtual void admOscSettingsChanged (VevazovAzudAudioProcessor&) {}
+
+    /** What the instance's ADM-OSC connection is doing, one line per direction, for
+        its options ("sending to 127.0.0.1:4001", "port 4001 in use").
+    */
+    virtual juce::String describeAdmOsc (VevazovAzudAudioProcessor&) { return {}; }
 };
 
 /** The services in use, or nullptr when none are installed. */

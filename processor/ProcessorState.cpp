@@ -31,7 +31,13 @@ namespace
         widgetColour,
         widgetIsVisible,
         widgetLabel,
-        inputConfigID
+        inputConfigID,
+        admOscObject,
+        admOscSend,
+        admOscSendHost,
+        admOscSendPort,
+        admOscReceive,
+        admOscReceivePort
     };
 
     struct KeyName
@@ -41,8 +47,10 @@ namespace
     };
 
     // clang-format off
-    // Save order, and the order in which restore matches names.
-    constexpr std::array<KeyName, 18> keys {{
+    // Save order, and the order in which restore matches names. The ADM-OSC keys
+    // follow the others and are written only when some setting is not its default,
+    // so that an instance that never used it saves what it always did.
+    constexpr std::array<KeyName, 24> keys {{
         { Key::gain,                     "Gain" },
         { Key::azi,                      "Azi" },
         { Key::ele,                      "Ele" },
@@ -61,12 +69,26 @@ namespace
         { Key::widgetIsVisible,          "widgetIsVisible" },
         { Key::widgetLabel,              "widgetLabel" },
         { Key::inputConfigID,            "inputConfigID" },
+        { Key::admOscObject,             "admOscObject" },
+        { Key::admOscSend,               "admOscSend" },
+        { Key::admOscSendHost,           "admOscSendHost" },
+        { Key::admOscSendPort,           "admOscSendPort" },
+        { Key::admOscReceive,            "admOscReceive" },
+        { Key::admOscReceivePort,        "admOscReceivePort" },
     }};
     // clang-format on
+
+    constexpr size_t numAlwaysWrittenKeys = 18;
+
+    bool isAdmOscKey (Key key) noexcept
+    {
+        return static_cast<size_t> (key) >= numAlwaysWrittenKeys;
+    }
 
     juce::String textOf (Processor& processor, Key key)
     {
         const auto& scene = getSceneSettings();
+        const auto& osc = processor.getAdmOscSettings();
         const auto real = [&] (int index)
         { return TextForms::shortDecimal (processor.getParameter (index)); };
         const auto flag = [] (bool value)
@@ -92,6 +114,12 @@ namespace
             case Key::widgetIsVisible: return flag (processor.getWidgetIsVisible());
             case Key::widgetLabel: return processor.getWidgetLabel();
             case Key::inputConfigID: return juce::String (processor.getInputConfigID());
+            case Key::admOscObject: return juce::String (osc.objectNumber);
+            case Key::admOscSend: return flag (osc.sendEnabled);
+            case Key::admOscSendHost: return osc.sendHost;
+            case Key::admOscSendPort: return juce::String (osc.sendPort);
+            case Key::admOscReceive: return flag (osc.receiveEnabled);
+            case Key::admOscReceivePort: return juce::String (osc.receivePort);
         }
 
         return {};
@@ -167,9 +195,11 @@ namespace
 std::unique_ptr<juce::XmlElement> ProcessorState::createDocument (Processor& processor)
 {
     auto root = std::make_unique<juce::XmlElement> ("Root");
+    const auto withAdmOsc = ! processor.getAdmOscSettings().isDefault();
 
     for (const auto& entry : keys)
-        root->createNewChildElement (entry.name)->addTextElement (textOf (processor, entry.key));
+        if (withAdmOsc || ! isAdmOscKey (entry.key))
+            root->createNewChildElement (entry.name)->addTextElement (textOf (processor, entry.key));
 
     return root;
 }
@@ -248,13 +278,18 @@ void ProcessorState::restore (Processor& processor, const void* data, int sizeIn
 
     processor.stateRestored = true;
 
-    for (const auto& entry : *entries)
-        applyElement (processor, entry.name, entry.text);
+    // The ADM-OSC settings are taken together at the end, so that the connection
+    // changes once rather than for every key.
+    auto osc = processor.getAdmOscSettings();
 
+    for (const auto& entry : *entries)
+        applyElement (processor, entry.name, entry.text, osc);
+
+    processor.setAdmOscSettings (osc);
     processor.raiseRefreshFlags();
 }
 
-void ProcessorState::applyElement (Processor& processor, const juce::String& name, const juce::String& text)
+void ProcessorState::applyElement (Processor& processor, const juce::String& name, const juce::String& text, AdmOscSettings& osc)
 {
     const auto match = std::find_if (keys.begin(), keys.end(), [&] (const KeyName& entry)
                                      { return namesMatchIgnoringAsciiCase (name, entry.name); });
@@ -303,5 +338,11 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
         case Key::widgetIsVisible: processor.setParameter (Processor::showOnSceneIndex, value); break;
         case Key::widgetLabel: processor.widgetLabel = withXmlLineBreaks (text); break;
         case Key::inputConfigID: processor.restoreInputConfig (whole); break;
+        case Key::admOscObject: osc.objectNumber = whole; break;
+        case Key::admOscSend: osc.sendEnabled = whole != 0; break;
+        case Key::admOscSendHost: osc.sendHost = withXmlLineBreaks (text).trim(); break;
+        case Key::admOscSendPort: osc.sendPort = whole; break;
+        case Key::admOscReceive: osc.receiveEnabled = whole != 0; break;
+        case Key::admOscReceivePort: osc.receivePort = whole; break;
     }
 }

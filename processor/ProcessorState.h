@@ -6,9 +6,12 @@
 #include <vector>
 
 class VevazovAzudAudioProcessor;
+struct AdmOscSettings;
 
 /** The saved state of an instance: a "Root" XML document of eighteen keys in the
-    framework's binary container (magic "VC2!", length, UTF-8 text, zero byte).
+    framework's binary container (magic "VC2!", length, UTF-8 text, zero byte),
+    followed by six ADM-OSC keys when the instance's ADM-OSC settings are not all
+    at their defaults (older readers skip keys they do not know).
 */
 class ProcessorState
 {
@@ -38,5 +41,5 @@ public:
     static constexpr juce::uint32 magicNumber = 0x21324356;
 
 private:
-    static void applyElement (VevazovAzudAudioProcessor&, const juce::String& name, const juce::String& text);
+    static void applyElement (VevazovAzudAudioProcessor&, const juce::String& name, const juce::String& text, AdmOscSettings& osc);
 };

@@ -479,6 +479,19 @@ void VevazovAzudAudioProcessor::setWidgetLabel (const juce::String& newLabel)
     sceneNeedsUpdate = true;
 }
 
+void VevazovAzudAudioProcessor::setAdmOscSettings (const AdmOscSettings& newSettings)
+{
+    const auto limited = newSettings.limited();
+
+    if (limited == admOscSettings)
+        return;
+
+    admOscSettings = limited;
+
+    if (auto* services = getProcessWideServices())
+        services->admOscSettingsChanged (*this);
+}
+
 float VevazovAzudAudioProcessor::getChannelAzimuthOffset (int slot) const noexcept
 {
     return juce::isPositiveAndBelow (slot, InputLayouts::maxChannels) ? channelAzimuthOffsets[static_cast<size_t> (slot)].get() : 0.0f;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AdmOscSettings.h"
 #include "InputLayouts.h"
 #include "ProcessWide.h"
 
@@ -126,6 +127,15 @@ public:
     bool getWidgetIsVisible() const noexcept { return widgetIsVisible.get() != 0; }
 
     //==============================================================================
+    /** The instance's ADM-OSC settings; message thread only. */
+    const AdmOscSettings& getAdmOscSettings() const noexcept { return admOscSettings; }
+
+    /** Takes new ADM-OSC settings, moved into their ranges, and tells the
+        process-wide services when they differ from the current ones.
+    */
+    void setAdmOscSettings (const AdmOscSettings& newSettings);
+
+    //==============================================================================
     int getInputConfigID() const noexcept { return inputConfigID; }
     int getLayoutInputChannels() const noexcept { return layoutInputChannels; }
     int getNumLayoutChannels() const noexcept { return numLayoutChannels; }
@@ -200,6 +210,7 @@ private:
     Relaxed<juce::uint32> widgetColour { defaultWidgetColour };
     Relaxed<int> widgetIsVisible { 1 };
     juce::String widgetLabel;
+    AdmOscSettings admOscSettings;
     std::unique_ptr<ProcessWideServices::SharedReference> sharedLookAndFeel;
 
     // What a VST3 host's input bus says: the layout its speakers name, and for each

@@ -2,15 +2,17 @@
 # Builds everything and runs the whole test suite with CTest; tests that open
 # windows run under a virtual X server, and the plug-ins are played in Ardour 7,
 # which this script installs. Then the in-process tests run again in
-# two sanitizer builds: AddressSanitizer with UndefinedBehaviorSanitizer (plus a
-# bounded run of the saved-state fuzzer), and ThreadSanitizer.
-#   VELORIN_SANITIZERS=0   skip the sanitizer builds (a quicker local run)
-#   VELORIN_FUZZ_SECONDS   how long the fuzzer searches (default 60)
+# two sanitizer builds: AddressSanitizer with UndefinedBehaviorSanitizer (plus
+# bounded runs of the saved-state and ADM-OSC packet fuzzers), and ThreadSanitizer.
+#   VELORIN_SANITIZERS=0          skip the sanitizer builds (a quicker local run)
+#   VELORIN_FUZZ_SECONDS          how long the saved-state fuzzer searches (default 60)
+#   VELORIN_ADMOSC_FUZZ_SECONDS   how long the ADM-OSC packet fuzzer searches (default 20)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 velorin_setup
 bash "$velorin_root/tools/setup-ardour.sh"
+bash "$velorin_root/tools/setup-test-tools.sh"
 velorin_build_all
 
 run_ctest()
@@ -39,8 +41,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 
 sanitizer_tree "$velorin_build-asan" address,undefined -DVELORIN_BUILD_FUZZERS=ON \
-    -DVELORIN_FUZZ_SECONDS="${VELORIN_FUZZ_SECONDS:-60}"
-cmake --build "$velorin_build-asan" --target velorin_tests velorin_encoding_tests velorin_state_fuzzer
+    -DVELORIN_FUZZ_SECONDS="${VELORIN_FUZZ_SECONDS:-60}" \
+    -DVELORIN_ADMOSC_FUZZ_SECONDS="${VELORIN_ADMOSC_FUZZ_SECONDS:-20}"
+cmake --build "$velorin_build-asan" --target velorin_tests velorin_encoding_tests velorin_state_fuzzer velorin_admosc_fuzzer
 run_ctest "$velorin_build-asan"
 
 sanitizer_tree "$velorin_build-tsan" thread

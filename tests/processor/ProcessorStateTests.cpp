@@ -25,6 +25,7 @@ namespace
         void applySceneWindowBounds() override { calls.add ("bounds " + boundsText()); }
         void applySceneWindowVisibility() override { calls.add (getSceneSettings().transparentWindowIsVisible ? "show" : "hide"); }
         bool toggleSceneWindowVisibility() override { return false; }
+        void admOscSettingsChanged (VevazovAzudAudioProcessor&) override { calls.add ("adm-osc"); }
 
         static juce::String boundsText()
         {
@@ -424,6 +425,53 @@ TEST_F (ProcessorStateTest, visibilityElementDrivesTheSceneParameter)
 
     restore (processor, "<Root><widgetIsVisible>1</widgetIsVisible></Root>");
     EXPECT_TRUE (processor.getWidgetIsVisible());
+}
+
+TEST_F (ProcessorStateTest, admOscSettingsFollowTheOtherKeysOnlyWhileNotAtTheirDefaults)
+{
+    HostedProcessor processor;
+    processor.prepare (2);
+    const auto plain = documentText (saveState (processor));
+
+    auto settings = processor.getAdmOscSettings();
+    settings.objectNumber = 3;
+    settings.sendEnabled = true;
+    settings.sendHost = "10.0.0.2";
+    settings.receivePort = 9000;
+    processor.setAdmOscSettings (settings);
+
+    const auto text = documentText (saveState (processor));
+    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false)
+                         + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
+                           "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
+
+    HostedProcessor other;
+    const auto block = saveState (processor);
+    services.calls.clear();
+    other.setStateInformation (block.getData(), static_cast<int> (block.getSize()));
+    EXPECT_TRUE (other.getAdmOscSettings() == settings);
+    EXPECT_EQ (std::count (services.calls.begin(), services.calls.end(), "adm-osc"), 1) << "told once, after every key was read";
+
+    processor.setAdmOscSettings (AdmOscSettings());
+    EXPECT_EQ (documentText (saveState (processor)), plain) << "back at the defaults, the document of an instance that never used it";
+}
+
+TEST_F (ProcessorStateTest, admOscKeysMatchIgnoringCaseAndAreBroughtIntoRange)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    restore (processor, "<Root><ADMOSCOBJECT>0</ADMOSCOBJECT><admoscreceiveport>70000</admoscreceiveport><admOscSend>2</admOscSend>"
+                        "<admOscSendHost> 192.168.1.4 </admOscSendHost><admOscReceive>0.5</admOscReceive></Root>");
+
+    const auto& settings = processor.getAdmOscSettings();
+    EXPECT_EQ (settings.objectNumber, 1);
+    EXPECT_EQ (settings.receivePort, 65535);
+    EXPECT_TRUE (settings.sendEnabled);
+    EXPECT_EQ (settings.sendHost, "192.168.1.4");
+    EXPECT_FALSE (settings.receiveEnabled) << "truncated to 0";
+
+    services.calls.clear();
+    restore (processor, "<Root><Gain>0.5</Gain></Root>");
+    EXPECT_TRUE (services.calls.isEmpty()) << "a state without the keys leaves the settings, and the connection, alone";
 }
 
 JUCE_END_IGNORE_WARNINGS_GCC_LIKE

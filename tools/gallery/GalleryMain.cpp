@@ -13,7 +13,7 @@ namespace
     constexpr auto usage =
         "usage: velorin-gallery <docs-dir> [--standalone <application>]\n"
         "  Renders the plug-in's controls, as the plug-in draws them, into PNG images for\n"
-        "  review: the look-and-feel sheet, both panels over the editor and the editor in\n"
+        "  review: the look-and-feel sheet, the panels over the editor and the editor in\n"
         "  both views. With an X display (xvfb-run) it also takes a screenshot of the\n"
         "  shared scene window, and with --standalone it runs the built application and\n"
         "  takes screenshots of its window and of the scene window beside it.\n";
@@ -53,6 +53,7 @@ int main (int argc, char** argv)
 
     if (! docs.createDirectory() || ! writePng (drawLookAndFeelSheet(), docs.getChildFile ("lookandfeel-sheet.png"))
         || ! writePng (drawOptionsPanelOverEditor(), docs.getChildFile ("options-panel.png"))
+        || ! writePng (drawAdmOscPanelOverEditor(), docs.getChildFile ("adm-osc-panel.png"))
         || ! writePng (drawWelcomePanelOverEditor(), docs.getChildFile ("welcome-panel.png")))
         return 1;
 

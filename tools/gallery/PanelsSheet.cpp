@@ -2,6 +2,7 @@
 
 #include <editor/OptionGUI.h>
 #include <editor/WelcomeGUI.h>
+#include <plugin/LiveProcessWideServices.h>
 
 #include <BinaryData.h>
 
@@ -18,6 +19,10 @@ namespace
     constexpr int distanceLaw = 2;
     constexpr juce::uint32 instanceColour = 0xfff28c0b;
     constexpr auto instanceLabel = "Strings (8.0 bed)";
+
+    /** Sending to the customary port on this machine, receiving on another one. */
+    constexpr int admOscObject = 3;
+    constexpr int admOscReceivePort = 9001;
 
     juce::Image overEditorBackground (juce::Component& panel)
     {
@@ -41,6 +46,37 @@ juce::Image drawOptionsPanelOverEditor()
     OptionGUI panel (processor);
     panel.timerCallback();
     return overEditorBackground (panel);
+}
+
+juce::Image drawAdmOscPanelOverEditor()
+{
+    // The live services, so that the status lines say what the connection really does.
+    LiveProcessWideServices services;
+    const ScopedProcessWideServices installed (services);
+
+    VevazovAzudAudioProcessor processor (juce::PluginHostType::UnknownHost);
+    processor.setPlayConfigDetails (hostInputs, InputLayouts::numOutputChannels, 48000.0, 512);
+    processor.setInputConfig (layoutId);
+    processor.setWidgetColour (juce::Colour (instanceColour));
+    processor.setWidgetLabel (instanceLabel);
+
+    auto settings = processor.getAdmOscSettings();
+    settings.objectNumber = admOscObject;
+    settings.sendEnabled = true;
+    settings.receiveEnabled = true;
+    settings.receivePort = admOscReceivePort;
+    processor.setAdmOscSettings (settings);
+
+    OptionGUI panel (processor);
+
+    for (auto* child : panel.getChildren())
+        if (auto* button = dynamic_cast<juce::Button*> (child); button != nullptr && child->getName() == "admOscButton")
+            button->setToggleState (true, juce::sendNotificationSync);
+
+    panel.timerCallback();
+    auto image = overEditorBackground (panel);
+    processor.setAdmOscSettings (AdmOscSettings());
+    return image;
 }
 
 juce::Image drawWelcomePanelOverEditor()

@@ -7,5 +7,10 @@
 */
 juce::Image drawOptionsPanelOverEditor();
 
+/** The options panel with its ADM-OSC settings open, for an instance that sends
+    and receives, over the editor's top-view background.
+*/
+juce::Image drawAdmOscPanelOverEditor();
+
 /** The welcome panel laid over the editor's top-view background. */
 juce::Image drawWelcomePanelOverEditor();
