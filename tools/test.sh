@@ -17,7 +17,7 @@ velorin_build_all
 
 run_ctest()
 {
-    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -noreset" \
         ctest --test-dir "$1" --output-on-failure --parallel 2 --timeout 900
 }
 

@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 
 #include <cstdlib>
+#include <unistd.h>
 
 namespace
 {
@@ -43,7 +44,15 @@ void prepareDisplayForWindows()
         return;
 
     // This connection stays open: a server whose last client leaves resets and forgets its atoms.
-    display = XOpenDisplay (nullptr);
+    // A server resetting because the previous test program just left refuses connections
+    // for a moment, so a few tries are made before the display counts as missing.
+    for (auto attempt = 0; attempt < 50 && display == nullptr; ++attempt)
+    {
+        display = XOpenDisplay (nullptr);
+
+        if (display == nullptr)
+            usleep (100000);
+    }
 
     if (display == nullptr)
         return;
