@@ -173,6 +173,9 @@ TEST_F (Renderer, demoAtTheFrontInAmbiXHasEqualWAndXAndSilentYAndZ)
     EXPECT_TRUE (result.output.contains (output.getFullPathName()));
     EXPECT_TRUE (result.output.contains ("W -6.02 dB  Y -inf dB  Z -inf dB  X -6.02 dB")) << result.output;
 
+    // Progress is drawn only on a terminal: a piped output holds no progress line.
+    EXPECT_FALSE (result.output.containsAnyOf ("\r%")) << result.output;
+
     auto reader = openWav (output);
     ASSERT_NE (reader, nullptr);
     EXPECT_EQ (reader->numChannels, 4u);
