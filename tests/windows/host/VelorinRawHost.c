@@ -9,6 +9,9 @@
    can be compared bit for bit.
 
    Usage: velorin_raw_host LIBRARY OUTPUT-FILE
+   and, on Windows only, to open the editor in a window of its own at the top
+   left of the screen until a file appears (for a screenshot):
+          velorin_wine_host --editor LIBRARY READY-FILE DONE-FILE
    Prints one line per failed check and "N passed, N failed" at the end; the exit
    status is non-zero when a check failed. */
 
@@ -632,9 +635,118 @@ static void runAcf (void* library, const char* recordPath)
 #endif
 
 /*==========================================================================*/
+#ifdef _WIN32
+enum
+{
+    editorWidth = 556,
+    editorHeight = 503,
+    idlePeriodMs = 50,
+    settleMs = 3000,
+    redrawMs = 500,
+    maxOpenMs = 60000
+};
+
+static int fileExists (const char* path)
+{
+    return GetFileAttributesA (path) != INVALID_FILE_ATTRIBUTES;
+}
+
+/* Pumps the window's messages and the editor's idle calls for a while, or until stop appears. */
+static void keepEditorRunning (AEffect* effect, int milliseconds, const char* stop)
+{
+    const DWORD start = GetTickCount();
+    MSG message;
+
+    while ((int) (GetTickCount() - start) < milliseconds && (stop == NULL || ! fileExists (stop)))
+    {
+        while (PeekMessageA (&message, NULL, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage (&message);
+            DispatchMessageA (&message);
+        }
+
+        dispatch (effect, effEditIdle, 0, 0, NULL, 0.0f);
+        Sleep (idlePeriodMs);
+    }
+}
+
+static void runEditor (void* library, const char* readyPath, const char* donePath)
+{
+    VstEntry entry = (VstEntry) findExport (library, "VSTPluginMain");
+    WNDCLASSA windowClass;
+    ERect* rect = NULL;
+    AEffect* effect;
+    HWND window;
+    FILE* ready;
+
+    effect = entry != NULL ? entry (hostCallback) : NULL;
+    check (effect != NULL, "the effect opens");
+    if (effect == NULL)
+        return;
+
+    dispatch (effect, effOpen, 0, 0, NULL, 0.0f);
+    checkNumber ("editor size query", dispatch (effect, effEditGetRect, 0, 0, &rect, 0.0f) != 0 && rect != NULL, 1);
+    if (rect != NULL)
+    {
+        checkNumber ("editor width", rect->right - rect->left, editorWidth);
+        checkNumber ("editor height", rect->bottom - rect->top, editorHeight);
+    }
+
+    memset (&windowClass, 0, sizeof (windowClass));
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA (NULL);
+    windowClass.lpszClassName = "VelorinRawHostWindow";
+    RegisterClassA (&windowClass);
+
+    /* Undecorated, so that the screen's top-left corner shows exactly the editor. */
+    window = CreateWindowExA (0, windowClass.lpszClassName, "Velorin", WS_POPUP | WS_VISIBLE,
+                              0, 0, editorWidth, editorHeight, NULL, NULL, windowClass.hInstance, NULL);
+    check (window != NULL, "the host window opens");
+
+    if (window != NULL)
+    {
+        check (dispatch (effect, effEditOpen, 0, 0, window, 0.0f) != 0, "the editor opens in the host window");
+        keepEditorRunning (effect, settleMs, NULL);
+
+        /* Under wine on a virtual display the editor's own repaints (made on the
+           display's vertical blank) do not reach the screen, though its timer has
+           long read the parameters: the host redraws its window before the picture. */
+        RedrawWindow (window, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        keepEditorRunning (effect, redrawMs, NULL);
+
+        ready = fopen (readyPath, "w");
+        check (ready != NULL, "the ready file is written");
+        if (ready != NULL)
+            fclose (ready);
+
+        keepEditorRunning (effect, maxOpenMs, donePath);
+        check (fileExists (donePath), "the screenshot was taken while the editor was open");
+
+        dispatch (effect, effEditClose, 0, 0, NULL, 0.0f);
+        DestroyWindow (window);
+    }
+
+    dispatch (effect, effClose, 0, 0, NULL, 0.0f);
+}
+#endif
+
+/*==========================================================================*/
 int main (int argc, char** argv)
 {
     void* library;
+
+#ifdef _WIN32
+    if (argc == 5 && strcmp (argv[1], "--editor") == 0)
+    {
+        library = openLibrary (argv[2]);
+        check (library != NULL, "the library loads");
+        if (library != NULL)
+            runEditor (library, argv[3], argv[4]);
+
+        printf ("%d passed, %d failed\n", numPassed, numFailed);
+        return numFailed == 0 ? 0 : 1;
+    }
+#endif
 
     if (argc != 3)
     {
