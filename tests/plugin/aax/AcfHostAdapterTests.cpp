@@ -117,8 +117,14 @@ namespace
         }
 
         static constexpr VelorinAcfComponentDescriptorFunctions componentFunctions {
-            addAudioInput, addAudioOutput, addAudioBufferLength, addDataInputPort,
-            addMidiInputNode, addPrivateData, newPropertyMap, addProcessProcedure
+            addAudioInput,
+            addAudioOutput,
+            addAudioBufferLength,
+            addDataInputPort,
+            addMidiInputNode,
+            addPrivateData,
+            newPropertyMap,
+            addProcessProcedure
         };
 
         //==============================================================================
@@ -146,7 +152,11 @@ namespace
         }
 
         static constexpr VelorinAcfEffectDescriptorFunctions effectFunctions {
-            addName, addCategory, addProcedure, newComponentDescriptor, addComponent
+            addName,
+            addCategory,
+            addProcedure,
+            newComponentDescriptor,
+            addComponent
         };
 
         //==============================================================================
@@ -179,7 +189,12 @@ namespace
         }
 
         static constexpr VelorinAcfEffectCollectionFunctions collectionFunctions {
-            newDescriptor, addEffect, setManufacturerName, addPackageName, setPackageVersion, handOverDefinition
+            newDescriptor,
+            addEffect,
+            setManufacturerName,
+            addPackageName,
+            setPackageVersion,
+            handOverDefinition
         };
 
         //==============================================================================

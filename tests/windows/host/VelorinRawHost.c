@@ -24,9 +24,9 @@
 #include <string.h>
 
 #ifdef _WIN32
- #include <windows.h>
+    #include <windows.h>
 #else
- #include <dlfcn.h>
+    #include <dlfcn.h>
 #endif
 
 /*==========================================================================*/
@@ -146,10 +146,19 @@ static void checkCapabilities (AEffect* effect)
         const char* query;
         int answer;
     } table[] = {
-        { "receiveVstEvents", 1 }, { "receiveVstMidiEvent", 1 }, { "receiveVstMidiEvents", 1 },
-        { "sendVstEvents", -1 }, { "sendVstMidiEvent", -1 }, { "sendVstMidiEvents", -1 },
-        { "receiveVstTimeInfo", 1 }, { "conformsToWindowRules", 1 }, { "bypass", 1 },
-        { "openCloseAnyThread", -1 }, { "offline", 0 }, { "MPE", 0 }, { "", 0 },
+        { "receiveVstEvents", 1 },
+        { "receiveVstMidiEvent", 1 },
+        { "receiveVstMidiEvents", 1 },
+        { "sendVstEvents", -1 },
+        { "sendVstMidiEvent", -1 },
+        { "sendVstMidiEvents", -1 },
+        { "receiveVstTimeInfo", 1 },
+        { "conformsToWindowRules", 1 },
+        { "bypass", 1 },
+        { "openCloseAnyThread", -1 },
+        { "offline", 0 },
+        { "MPE", 0 },
+        { "", 0 },
     };
     size_t i;
 
@@ -345,7 +354,7 @@ static void VELORIN_ACF_CALL addProperty (VelorinAcfPropertyMap* self, int32_t p
 
 static const VelorinAcfPropertyMapFunctions propertyMapFunctions = { addProperty };
 
-#define COMPONENT_INDEX(self) (((FakeComponent*) (self))->index)
+    #define COMPONENT_INDEX(self) (((FakeComponent*) (self))->index)
 
 static void VELORIN_ACF_CALL addAudioInput (VelorinAcfComponentDescriptor* self, int32_t field)
 {
@@ -388,13 +397,18 @@ static VelorinAcfPropertyMap* VELORIN_ACF_CALL newPropertyMap (VelorinAcfCompone
 
 static void VELORIN_ACF_CALL addProcessProcedure (VelorinAcfComponentDescriptor* self, int32_t procedure, VelorinAcfPropertyMap* map)
 {
-    record ("component %d.addProcessProcedure %d properties %d", COMPONENT_INDEX (self), (int) procedure,
-            map != NULL ? ((FakePropertyMap*) map)->index : -1);
+    record ("component %d.addProcessProcedure %d properties %d", COMPONENT_INDEX (self), (int) procedure, map != NULL ? ((FakePropertyMap*) map)->index : -1);
 }
 
 static const VelorinAcfComponentDescriptorFunctions componentFunctions = {
-    addAudioInput, addAudioOutput, addAudioBufferLength, addDataInputPort,
-    addMidiInputNode, addPrivateData, newPropertyMap, addProcessProcedure
+    addAudioInput,
+    addAudioOutput,
+    addAudioBufferLength,
+    addDataInputPort,
+    addMidiInputNode,
+    addPrivateData,
+    newPropertyMap,
+    addProcessProcedure
 };
 
 static void VELORIN_ACF_CALL addName (VelorinAcfEffectDescriptor* self, const char* name)
@@ -437,7 +451,11 @@ static void VELORIN_ACF_CALL addComponent (VelorinAcfEffectDescriptor* self, Vel
 }
 
 static const VelorinAcfEffectDescriptorFunctions effectFunctions = {
-    addName, addCategory, addProcedure, newComponentDescriptor, addComponent
+    addName,
+    addCategory,
+    addProcedure,
+    newComponentDescriptor,
+    addComponent
 };
 
 static VelorinAcfEffectDescriptor* VELORIN_ACF_CALL newDescriptor (VelorinAcfEffectCollection* self)
@@ -489,7 +507,12 @@ static int32_t VELORIN_ACF_CALL handOverDefinition (VelorinAcfEffectCollection* 
 }
 
 static const VelorinAcfEffectCollectionFunctions collectionFunctions = {
-    newDescriptor, addEffect, setManufacturerName, addPackageName, setPackageVersion, handOverDefinition
+    newDescriptor,
+    addEffect,
+    setManufacturerName,
+    addPackageName,
+    setPackageVersion,
+    handOverDefinition
 };
 
 static VelorinAcfEffectCollection* VELORIN_ACF_CALL getEffectCollection (VelorinAcfHost* self)
@@ -699,8 +722,7 @@ static void runEditor (void* library, const char* readyPath, const char* donePat
     RegisterClassA (&windowClass);
 
     /* Undecorated, so that the screen's top-left corner shows exactly the editor. */
-    window = CreateWindowExA (0, windowClass.lpszClassName, "Velorin", WS_POPUP | WS_VISIBLE,
-                              0, 0, editorWidth, editorHeight, NULL, NULL, windowClass.hInstance, NULL);
+    window = CreateWindowExA (0, windowClass.lpszClassName, "Velorin", WS_POPUP | WS_VISIBLE, 0, 0, editorWidth, editorHeight, NULL, NULL, windowClass.hInstance, NULL);
     check (window != NULL, "the host window opens");
 
     if (window != NULL)
