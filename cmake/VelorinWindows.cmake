@@ -11,4 +11,16 @@ add_link_options (-static -static-libgcc -static-libstdc++ -Wl,--no-insert-times
 
 add_compile_definitions (_WIN32_WINNT=0x0601 WINVER=0x0601)
 
+# The framework compiles __DATE__ and __TIME__ into the library: they are taken
+# from the time of the commit being built, not from the clock.
+execute_process (COMMAND git -C "${PROJECT_SOURCE_DIR}" log -1 --format=%ct
+    OUTPUT_VARIABLE velorinSourceDate OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if (NOT velorinSourceDate)
+    set (velorinSourceDate 0)
+endif()
+
+foreach (language C CXX)
+    set (CMAKE_${language}_COMPILER_LAUNCHER "${CMAKE_COMMAND}" -E env "SOURCE_DATE_EPOCH=${velorinSourceDate}" ${VELORIN_CCACHE})
+endforeach()
+
 enable_language (RC)

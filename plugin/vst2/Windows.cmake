@@ -8,8 +8,6 @@ set_target_properties (Velorin_VST PROPERTIES
 
 target_sources (Velorin_VST PRIVATE "${PROJECT_SOURCE_DIR}/plugin/aax/AcfExports.cpp")
 velorin_strict_sources ("${PROJECT_SOURCE_DIR}/plugin/aax/AcfExports.cpp")
-set_source_files_properties ("${PROJECT_SOURCE_DIR}/plugin/aax/AcfExports.cpp" TARGET_DIRECTORY Velorin_VST
-    PROPERTIES COMPILE_OPTIONS "-isystem;${JUCE_MODULES_DIR};${VELORIN_WARNING_FLAGS}")
 
 # Names and ordinals of the nine exports.
 set (exportsFile "${CMAKE_CURRENT_SOURCE_DIR}/Velorin_32bit.def")
