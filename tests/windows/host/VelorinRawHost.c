@@ -139,6 +139,21 @@ static void checkIdentity (AEffect* effect)
     checkNumber ("category", dispatch (effect, effGetPlugCategory, 0, 0, NULL, 0.0f), 5);
 }
 
+static void checkParameterNames (AEffect* effect)
+{
+    static const char* const names[] = { "Azimuth", "Elevation", "Distance", "Width", "Gain", "showOnOrbelScene" };
+    int i;
+
+    for (i = 0; i < 6; ++i)
+    {
+        char name[64] = { 0 };
+        char what[64];
+        dispatch (effect, effGetParamName, i, 0, name, 0.0f);
+        snprintf (what, sizeof (what), "name of parameter %d", i);
+        checkText (what, name, names[i]);
+    }
+}
+
 static void checkCapabilities (AEffect* effect)
 {
     static const struct
@@ -281,6 +296,7 @@ static void runVst (void* library, const char* outputPath)
 
     dispatch (effect, effOpen, 0, 0, NULL, 0.0f);
     checkIdentity (effect);
+    checkParameterNames (effect);
     checkCapabilities (effect);
     checkArrangements (effect);
 
