@@ -37,3 +37,9 @@ typedef struct VelorinVstSpeakerArrangement_
 
 configure_file ("${velorinVst2Dir}/aeffect.h.in" "${velorinVst2Dir}/aeffect.h" COPYONLY)
 configure_file ("${velorinVst2Dir}/aeffectx.h.in" "${velorinVst2Dir}/aeffectx.h" COPYONLY)
+
+# A cross compiler does not read the build machine's /usr/include: FST's headers
+# are linked in beside the forwarding ones.
+if (CMAKE_CROSSCOMPILING)
+    file (CREATE_LINK /usr/include/pluginterfaces/fst "${VELORIN_VST2_SDK_DIR}/pluginterfaces/fst" SYMBOLIC)
+endif()

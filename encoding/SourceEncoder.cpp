@@ -1,5 +1,7 @@
 #include "SourceEncoder.h"
 
+#include "PortableMath.h"
+
 #include <cstring>
 
 namespace
@@ -17,7 +19,7 @@ namespace
     float distanceLawGain (float normalisedDistance, float exponent) noexcept
     {
         const auto scaled = distanceScale * normalisedDistance;
-        const auto rawGain = scaled < 1.0f ? 1.0f : 1.0f / std::pow (scaled, exponent);
+        const auto rawGain = scaled < 1.0f ? 1.0f : 1.0f / PortableMath::pow (scaled, exponent);
         return static_cast<float> (static_cast<double> (rawGain) * distanceGainFactor);
     }
 } // namespace
@@ -41,16 +43,16 @@ SourceEncoder::SourceEncoder() noexcept
 void SourceEncoder::setAzimuthTurns (float turns) noexcept
 {
     const auto angle = turns * twoPi;
-    cosAzimuth = std::cos (angle);
-    sinAzimuth = std::sin (angle);
+    cosAzimuth = PortableMath::cos (angle);
+    sinAzimuth = PortableMath::sin (angle);
     updateTargetGains();
 }
 
 void SourceEncoder::setElevationHalfTurns (float halfTurns) noexcept
 {
     const auto angle = halfTurns * pi;
-    cosElevation = std::cos (angle);
-    sinElevation = std::sin (angle);
+    cosElevation = PortableMath::cos (angle);
+    sinElevation = PortableMath::sin (angle);
     updateTargetGains();
 }
 

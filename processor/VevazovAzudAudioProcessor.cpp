@@ -7,6 +7,7 @@
 #include "TextForms.h"
 
 #include <encoding/EncoderMix.h>
+#include <encoding/PortableMath.h>
 #include <encoding/SpreadingLaws.h>
 
 namespace
@@ -49,7 +50,7 @@ namespace
     float outputGainForParameter (float value) noexcept
     {
         const auto gainDb = gainRangeDb * value - gainOffsetDb;
-        return gainDb > gainFloorDb ? std::pow (10.0f, gainDb * 0.05f) : 0.0f;
+        return gainDb > gainFloorDb ? PortableMath::pow (10.0f, gainDb * 0.05f) : 0.0f;
     }
 
     // The framework's linear gain ramp: the step is added sample by sample in single precision.

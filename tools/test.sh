@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite with CTest; tests that open
 # windows run under a virtual X server, and the plug-ins are played in Ardour 7,
-# which this script installs. Then the in-process tests run again in
+# which this script installs. The 32-bit Windows library is cross-built too and
+# its tests run under wine (both installed here). Then the in-process tests run again in
 # two sanitizer builds: AddressSanitizer with UndefinedBehaviorSanitizer (plus
 # bounded runs of the saved-state and ADM-OSC packet fuzzers), and ThreadSanitizer.
 #   VELORIN_SANITIZERS=0          skip the sanitizer builds (a quicker local run)
@@ -13,7 +14,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 velorin_setup
 bash "$velorin_root/tools/setup-ardour.sh"
 bash "$velorin_root/tools/setup-test-tools.sh"
-velorin_build_all
+bash "$velorin_root/tools/setup-wine.sh"
+bash "$velorin_root/tools/build-windows.sh"
+velorin_build_all -DVELORIN_WINDOWS_BUILD_DIR="$velorin_windows_build"
 
 run_ctest()
 {

@@ -117,6 +117,14 @@ namespace
     }
 } // namespace
 
+#if defined(_WIN32)
+// The library's .def file exports this entry twice, as VSTPluginMain and as "main"
+// for older hosts, both names at the same address.
+extern "C" AEffect* VSTPluginMain (audioMasterCallback host)
+{
+    return createEffect (host);
+}
+#else
 extern "C" __attribute__ ((visibility ("default"))) AEffect* VSTPluginMain (audioMasterCallback host)
 {
     return createEffect (host);
@@ -130,3 +138,4 @@ extern "C" AEffect* velorinLegacyMain (audioMasterCallback host)
 {
     return createEffect (host);
 }
+#endif

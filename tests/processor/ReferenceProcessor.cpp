@@ -1,5 +1,7 @@
 #include "ReferenceProcessor.h"
 
+#include <encoding/PortableMath.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -79,8 +81,8 @@ void ReferenceProcessor::setParameter (int index, float v)
             const float x = parameters[3] * offsets[(size_t) i] / 360.0f;
             const float t = (float) -((double) x + ((double) v - 0.5));
             const float angle = t * 6.2831855f;
-            encoders[(size_t) i].cosAzimuth = std::cos (angle);
-            encoders[(size_t) i].sinAzimuth = std::sin (angle);
+            encoders[(size_t) i].cosAzimuth = PortableMath::cos (angle);
+            encoders[(size_t) i].sinAzimuth = PortableMath::sin (angle);
         }
     }
     else if (index == 1)
@@ -90,8 +92,8 @@ void ReferenceProcessor::setParameter (int index, float v)
 
         for (auto& encoder : encoders)
         {
-            encoder.cosElevation = std::cos (angle);
-            encoder.sinElevation = std::sin (angle);
+            encoder.cosElevation = PortableMath::cos (angle);
+            encoder.sinElevation = PortableMath::sin (angle);
         }
     }
     else if (index == 2)
@@ -99,7 +101,7 @@ void ReferenceProcessor::setParameter (int index, float v)
         for (auto& encoder : encoders)
         {
             const float s = 10.0f * v;
-            const float raw = s < 1.0f ? 1.0f : 1.0f / std::pow (s, encoder.exponent);
+            const float raw = s < 1.0f ? 1.0f : 1.0f / PortableMath::pow (s, encoder.exponent);
             encoder.distanceGain = (float) ((double) raw * 0.5);
         }
 
@@ -113,7 +115,7 @@ void ReferenceProcessor::setParameter (int index, float v)
     else if (index == 4)
     {
         const float g = 100.0f * v - 90.0f;
-        targetGain = g > -100.0f ? std::pow (10.0f, g * 0.05f) : 0.0f;
+        targetGain = g > -100.0f ? PortableMath::pow (10.0f, g * 0.05f) : 0.0f;
     }
 }
 

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what the tests of the 32-bit Windows library need to run it: 32-bit
+# wine (with the i386 architecture enabled in dpkg), the 32-bit Mesa that its
+# windows draw with under Xvfb, and icoutils to read the version resource back.
+# Idempotent and non-interactive; the build does not need any of it.
+set -euo pipefail
+
+packages=(
+    wine wine32:i386 wine64 libwine:i386
+    libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+    xvfb xauth x11-apps imagemagick icoutils
+)
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup-wine: enabling the i386 architecture"
+    $sudo dpkg --add-architecture i386
+    $sudo apt-get update
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "setup-wine: installing ${missing[*]}"
+if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
+    $sudo apt-get update
+    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
