@@ -292,3 +292,41 @@ TEST_F (EditorTest, gearAndWelcomeButtonsShowAndHideTheirPanelsAboveEverything)
             << button;
     }
 }
+
+TEST (EditorLifetimes, severalEditorsOpenedAndClosedManyTimesEachKeepFollowingTheirOwnProcessor)
+{
+    std::array<HostedProcessor, 3> processors;
+
+    for (auto& processor : processors)
+        processor.prepare (8);
+
+    for (auto round = 0; round < 40; ++round)
+    {
+        std::vector<std::unique_ptr<juce::AudioProcessorEditor>> editors;
+
+        for (auto& processor : processors)
+        {
+            editors.emplace_back (processor.createEditorIfNeeded());
+            ASSERT_NE (dynamic_cast<VevazovAzudAudioProcessorEditor*> (editors.back().get()), nullptr);
+        }
+
+        for (size_t i = 0; i < processors.size(); ++i)
+        {
+            // Each instance gets its own azimuth: -180 + 45 degrees times (round + i) mod 8.
+            processors[i].setParameter (Processor::azimuthIndex, static_cast<float> ((round + static_cast<int> (i)) % 8) / 8.0f);
+            dynamic_cast<VevazovAzudAudioProcessorEditor&> (*editors[i]).timerCallback();
+        }
+
+        for (size_t i = 0; i < processors.size(); ++i)
+        {
+            EXPECT_EQ (child<juce::Slider> (*editors[i], "sliderAzi")->getValue(), -180.0 + 45.0 * ((round + static_cast<int> (i)) % 8)) << "round " << round;
+
+            // Closed as a host's wrapper closes it.
+            processors[i].editorBeingDeleted (editors[i].get());
+            editors[i].reset();
+        }
+    }
+
+    for (auto& processor : processors)
+        EXPECT_EQ (processor.getActiveEditor(), nullptr);
+}
