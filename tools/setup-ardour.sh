@@ -4,18 +4,5 @@
 # Idempotent and non-interactive.
 set -euo pipefail
 
-if dpkg-query -W -f='${Status}' ardour 2>/dev/null | grep -q "install ok installed"; then
-    exit 0
-fi
-
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-fi
-
-export DEBIAN_FRONTEND=noninteractive
-echo "setup: installing ardour"
-if ! $sudo apt-get install -y --no-install-recommends ardour; then
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends ardour
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+velorin_install_packages setup ardour

@@ -16,26 +16,8 @@ packages=(
     cmake ninja-build dpkg-dev
 )
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-fi
-export DEBIAN_FRONTEND=noninteractive
-
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "setup-windows: installing ${missing[*]}"
-    if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
-        $sudo apt-get update
-        $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-    fi
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+velorin_install_packages setup-windows "${packages[@]}"
 
 # The mingw libraries are rebuilt only when this recipe changes: the stamp holds
 # the recipe's checksum and the source versions it was built from.

@@ -11,11 +11,7 @@ packages=(
     xvfb xauth x11-apps imagemagick icoutils
 )
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-fi
-export DEBIAN_FRONTEND=noninteractive
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup-wine: enabling the i386 architecture"
@@ -23,19 +19,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo apt-get update
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
-
-echo "setup-wine: installing ${missing[*]}"
-if ! $sudo apt-get install -y --no-install-recommends "${missing[@]}"; then
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+velorin_install_packages setup-wine "${packages[@]}"
