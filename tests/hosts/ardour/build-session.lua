@@ -25,7 +25,7 @@ local function numbers (list)
 	return result
 end
 
--- LV2 properties carry the plug-in's URI before the parameter's symbol.
+-- A control is found by the parameter's name; Ardour may put a prefix before it.
 local function controlFor (plugin, parameterName)
 	local automatable = plugin:to_automatable ()
 	for parameter in automatable:all_automatable_params ():iter () do

@@ -9,7 +9,7 @@ local dir, name = arg[1], arg[2]
 local parameterNames = { "Azimuth", "Elevation", "Distance", "Width", "Gain", "showOnOrbelScene" }
 local engineSettleMicroseconds = 300000
 
--- LV2 properties carry the plug-in's URI before the parameter's symbol.
+-- A control is found by the parameter's name; Ardour may put a prefix before it.
 local function controlFor (plugin, parameterName)
 	local automatable = plugin:to_automatable ()
 	for parameter in automatable:all_automatable_params ():iter () do

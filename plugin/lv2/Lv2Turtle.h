@@ -1,0 +1,22 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+class VevazovAzudAudioProcessor;
+
+namespace Lv2Turtle
+{
+    /** The framework's description of the plug-in (its dsp.ttl) with the parameters
+        declared as control input ports, numbered from firstParameterPort on, in
+        place of the patch properties the framework declares.
+
+        Hosts show, automate and save control ports by themselves; most keep patch
+        properties only as far as a plug-in's own interface sets them.
+
+        Empty if the description is not laid out as this expects, so that a change
+        in the framework fails the build rather than writing a wrong bundle.
+    */
+    juce::String withParameterPorts (const juce::String& frameworkDescription,
+                                     VevazovAzudAudioProcessor& processor,
+                                     int firstParameterPort);
+} // namespace Lv2Turtle

@@ -1,0 +1,344 @@
+#include <plugin/lv2/Lv2EditorBridge.h>
+#include <plugin/lv2/Lv2ParameterPorts.h>
+#include <plugin/lv2/Lv2Turtle.h>
+#include <processor/VevazovAzudAudioProcessor.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+#include <thread>
+
+namespace
+{
+    using Processor = VevazovAzudAudioProcessor;
+
+    constexpr std::array<float, 6> defaults { 0.5f, 0.5f, 0.25f, 0.0f, 0.9f, 1.0f };
+
+    /** The host's side of the six ports: the floats it connects and writes. */
+    struct HostPorts
+    {
+        explicit HostPorts (Lv2ParameterPorts& portsToConnect)
+        {
+            values = defaults;
+
+            for (auto index = 0; index < 6; ++index)
+                portsToConnect.connect (index, &values[static_cast<size_t> (index)]);
+        }
+
+        std::array<float, 6> values {};
+    };
+
+    std::array<float, 6> valuesOf (Processor& processor)
+    {
+        std::array<float, 6> result {};
+
+        for (auto index = 0; index < 6; ++index)
+            result[static_cast<size_t> (index)] = processor.getParameterValue (index);
+
+        return result;
+    }
+} // namespace
+
+//==============================================================================
+TEST (Lv2ParameterPorts, aValueTheHostWritesReachesTheProcessorAtTheNextRunOnly)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    HostPorts host (ports);
+
+    host.values[0] = 0.625f;
+    host.values[4] = 0.875f;
+    EXPECT_EQ (valuesOf (processor), defaults);
+
+    ports.applyHostValues();
+    EXPECT_EQ (valuesOf (processor), (std::array<float, 6> { 0.625f, 0.5f, 0.25f, 0.0f, 0.875f, 1.0f }));
+}
+
+TEST (Lv2ParameterPorts, aPortTheHostLeftAloneKeepsWhatThePlugInSetItself)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    HostPorts host (ports);
+    ports.applyHostValues();
+
+    // The editor, the scene or ADM-OSC moved the source; the host's ports did not change.
+    processor.setParameter (0, 0.1f);
+    processor.setParameter (2, 0.7f);
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (0), 0.1f);
+    EXPECT_EQ (processor.getParameterValue (2), 0.7f);
+
+    // The host's next change of one port wins for that parameter only.
+    host.values[0] = 0.3f;
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (0), 0.3f);
+    EXPECT_EQ (processor.getParameterValue (2), 0.7f);
+}
+
+TEST (Lv2ParameterPorts, unconnectedPortsAndValuesThatAreNotNumbersChangeNothing)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    HostPorts host (ports);
+
+    host.values[0] = std::numeric_limits<float>::quiet_NaN();
+    host.values[4] = std::numeric_limits<float>::infinity();
+    host.values[1] = 0.75f;
+    ports.connect (1, nullptr);
+    ports.connect (6, &host.values[2]);
+    ports.connect (-1, &host.values[2]);
+    ports.applyHostValues();
+
+    EXPECT_EQ (valuesOf (processor), defaults);
+
+    // Values outside the declared range are the host's to send and are kept, as every format keeps them.
+    host.values[4] = 1.5f;
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (4), 1.5f);
+}
+
+TEST (Lv2ParameterPorts, aSaveHoldsTheValuesTheHostWroteSinceTheLastRun)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    HostPorts host (ports);
+
+    // The host changed a control while nothing ran (a stopped engine), then saves.
+    host.values[3] = 0.4f;
+    ports.applyBeforeSave();
+    EXPECT_EQ (processor.getParameterValue (3), 0.4f);
+
+    // What the plug-in set itself is not overwritten by ports the host left alone.
+    processor.setParameter (0, 0.2f);
+    ports.applyBeforeSave();
+    EXPECT_EQ (processor.getParameterValue (0), 0.2f);
+
+    // The run after the save applies the same change once more, harmlessly.
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (3), 0.4f);
+    EXPECT_EQ (processor.getParameterValue (0), 0.2f);
+}
+
+TEST (Lv2ParameterPorts, afterARestoreTheRestoredValuesStayUntilTheHostChangesAPort)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    HostPorts host (ports);
+
+    // The host put back its record of the ports; the restored state says otherwise
+    // (the scene moved the source while the editor was closed, and the host never knew).
+    host.values[0] = 0.7f;
+    processor.setParameter (0, 0.2f);
+    ports.stateRestored();
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (0), 0.2f);
+
+    host.values[0] = 0.9f;
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (0), 0.9f);
+}
+
+TEST (Lv2ParameterPorts, aPortConnectedOnlyAfterARestoreIsTakenAsItIsAtTheNextRun)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    std::array<float, 6> host = defaults;
+    host[1] = 0.8f;
+
+    processor.setParameter (1, 0.3f);
+    ports.stateRestored();
+
+    for (auto index = 0; index < 6; ++index)
+        ports.connect (index, &host[static_cast<size_t> (index)]);
+
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (1), 0.3f);
+
+    host[1] = 0.6f;
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (1), 0.6f);
+}
+
+TEST (Lv2ParameterPorts, aSaveBesideARunReadsEveryPortWhole)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    std::array<std::atomic<float>, 6> host {};
+
+    for (auto index = 0; index < 6; ++index)
+    {
+        host[static_cast<size_t> (index)].store (defaults[static_cast<size_t> (index)]);
+        ports.connect (index, reinterpret_cast<const float*> (&host[static_cast<size_t> (index)]));
+    }
+
+    std::atomic<bool> running { true };
+    std::thread audio ([&]
+                       {
+                           for (auto block = 0; running.load(); ++block)
+                           {
+                               host[0].store (static_cast<float> (block % 100) / 100.0f, std::memory_order_relaxed);
+                               ports.applyHostValues();
+                           } });
+
+    for (auto save = 0; save < 2000; ++save)
+        ports.applyBeforeSave();
+
+    running.store (false);
+    audio.join();
+
+    const auto azimuth = processor.getParameterValue (0);
+    EXPECT_GE (azimuth, 0.0f);
+    EXPECT_LT (azimuth, 1.0f);
+}
+
+//==============================================================================
+namespace
+{
+    /** What the bridge told the host, in order. */
+    struct ToldHost
+    {
+        Lv2EditorBridge::HostInterface interface (bool withTouch)
+        {
+            Lv2EditorBridge::HostInterface host;
+            host.writeValue = [this] (std::uint32_t port, float value)
+            { calls.push_back ("write " + std::to_string (port) + " " + juce::String (value).toStdString()); };
+
+            if (withTouch)
+                host.touch = [this] (std::uint32_t port, bool grabbed)
+                { calls.push_back ((grabbed ? "grab " : "release ") + std::to_string (port)); };
+
+            return host;
+        }
+
+        std::vector<std::string> calls;
+    };
+
+    constexpr std::uint32_t firstParameterPort = 17;
+
+    JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
+
+    /** A drag in the editor, the pads or the scene, as they set parameters. */
+    void drag (Processor& processor, int index, std::initializer_list<float> values)
+    {
+        processor.beginParameterChangeGesture (index);
+
+        for (auto value : values)
+            processor.setParameterNotifyingHost (index, value);
+
+        processor.endParameterChangeGesture (index);
+    }
+
+    JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+} // namespace
+
+TEST (Lv2EditorBridge, aDragInThePlugInIsWrittenToTheParametersPortBetweenTouches)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    ToldHost host;
+    const Lv2EditorBridge bridge (processor, firstParameterPort, host.interface (true));
+
+    drag (processor, 1, { 0.6f, 0.75f });
+    drag (processor, 5, { 0.0f });
+
+    EXPECT_EQ (host.calls, (std::vector<std::string> { "grab 18", "write 18 0.6", "write 18 0.75", "release 18", "grab 22", "write 22 0", "release 22" }));
+}
+
+TEST (Lv2EditorBridge, withoutTouchNoticesOnlyTheValuesAreWritten)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    ToldHost host;
+    const Lv2EditorBridge bridge (processor, firstParameterPort, host.interface (false));
+
+    drag (processor, 0, { 0.25f });
+
+    EXPECT_EQ (host.calls, (std::vector<std::string> { "write 17 0.25" }));
+}
+
+TEST (Lv2EditorBridge, changesNotifiedOffTheMessageThreadOrAfterTheEditorClosedAreNotPassedOn)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    ToldHost host;
+
+    {
+        const Lv2EditorBridge bridge (processor, firstParameterPort, host.interface (true));
+
+        // A host's own change handed in on its audio thread is the host's already.
+        std::thread audio ([&]
+                           { drag (processor, 2, { 0.5f }); });
+        audio.join();
+        EXPECT_TRUE (host.calls.empty());
+    }
+
+    drag (processor, 2, { 0.75f });
+    EXPECT_TRUE (host.calls.empty());
+}
+
+//==============================================================================
+namespace
+{
+    /** The framework's description of the plug-in, as it lays it out: the
+        parameters as patch properties, then the plug-in with its ports.
+    */
+    juce::String frameworkDescription (int numProperties = 6, int lastPort = 16)
+    {
+        juce::String text = "@prefix lv2:   <http://lv2plug.in/ns/lv2core#> .\n"
+                            "@prefix plug:  <https://www.korvanne.example/plugins/velorin:> .\n\n";
+
+        for (auto index = 0; index < numProperties; ++index)
+            text << "plug:P" << index << "\n\ta lv2:Parameter ;\n\trdfs:label \"P" << index << "\" ;\n"
+                 << "\tlv2:default 0.5 ;\n\tlv2:minimum 0.0 ;\n\tlv2:maximum 1.0 .\n\n";
+
+        text << "plug:input_group_1\n\ta pg:InputGroup ;\n\tlv2:symbol \"input_group_1\" .\n\n"
+             << "<https://www.korvanne.example/plugins/velorin>\n\ta lv2:Plugin ;\n"
+             << "\tpatch:writable\n\t\tplug:P0 ,\n\t\tplug:P1 ;\n"
+             << "\tpatch:readable\n\t\tplug:P0 ,\n\t\tplug:P1 ;\n"
+             << "\tlv2:port [\n";
+
+        for (auto port = 0; port <= lastPort; ++port)
+            text << (port == 0 ? "" : "\t] , [\n") << "\t\ta lv2:InputPort , lv2:AudioPort ;\n\t\tlv2:index " << port << " ;\n";
+
+        return text + "\t] ;\n\topts:supportedOption\n\t\tbufs:maxBlockLength .\n";
+    }
+} // namespace
+
+TEST (Lv2Turtle, theParametersBecomeControlPortsAfterTheFrameworksPortsInPlaceOfProperties)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+    const auto description = Lv2Turtle::withParameterPorts (frameworkDescription(), processor, 17);
+
+    EXPECT_FALSE (description.contains ("lv2:Parameter"));
+    EXPECT_FALSE (description.contains ("patch:writable"));
+    EXPECT_FALSE (description.contains ("patch:readable"));
+    EXPECT_TRUE (description.contains ("plug:input_group_1\n\ta pg:InputGroup ;"));
+    EXPECT_TRUE (description.contains ("\t\tlv2:index 16 ;\n\t] , [\n\t\ta lv2:InputPort , lv2:ControlPort ;\n\t\tlv2:index 17 ;\n"));
+    EXPECT_TRUE (description.endsWith ("\t\tlv2:maximum 1.0 ;\n\t] ;\n\topts:supportedOption\n\t\tbufs:maxBlockLength .\n"));
+
+    const char* symbols[] = { "Azimuth", "Elevation", "Distance", "Width", "Gain", "showOnOrbelScene" };
+    const char* declaredDefaults[] = { "0.5", "0.5", "0.25", "0.0", "0.9", "1.0" };
+    auto previous = 0;
+
+    for (auto index = 0; index < 6; ++index)
+    {
+        const auto port = juce::String ("\t\tlv2:index ") + juce::String (17 + index) + " ;\n"
+                          + "\t\tlv2:symbol \"" + symbols[index] + "\" ;\n"
+                          + "\t\tlv2:name \"" + symbols[index] + "\" ;\n"
+                          + "\t\tlv2:default " + declaredDefaults[index] + " ;\n"
+                          + "\t\tlv2:minimum 0.0 ;\n\t\tlv2:maximum 1.0 ;\n";
+        const auto at = description.indexOf (port);
+        EXPECT_GT (at, previous) << symbols[index];
+        previous = at;
+    }
+}
+
+TEST (Lv2Turtle, aDescriptionNotLaidOutAsExpectedGivesNothing)
+{
+    Processor processor (juce::PluginHostType::UnknownHost);
+
+    EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription (5), processor, 17).isEmpty());
+    EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription (6, 17), processor, 17).isEmpty());
+    EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription (6, 15), processor, 17).isEmpty());
+    EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription().replace ("opts:supportedOption", "opts:other"), processor, 17).isEmpty());
+    EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription().replace ("\tpatch:writable", "\tpatch:other"), processor, 17).isEmpty());
+    EXPECT_FALSE (Lv2Turtle::withParameterPorts (frameworkDescription(), processor, 17).isEmpty());
+}
