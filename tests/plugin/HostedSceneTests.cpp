@@ -1,13 +1,9 @@
+#include "../support/HostSideProbes.h"
 #include "../support/MessageLoop.h"
 #include "../support/WindowSupport.h"
 
 #include <gtest/gtest.h>
 #include <juce_audio_processors/juce_audio_processors.h>
-
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
-#include <mutex>
 
 namespace
 {
@@ -17,87 +13,6 @@ namespace
     // Where the plug-in's scene window opens in a new process, and its content
     // area inside the framework's own title bar (26 pixels) and one-pixel frame.
     const juce::Rectangle<int> sceneContent { 101, 127, 533, 292 };
-
-    /** What a host hears from one loaded instance: gestures and host-notified
-        values of its parameters, from whichever thread the plug-in calls on.
-    */
-    class HeardByTheHost : public juce::AudioProcessorListener
-    {
-    public:
-        explicit HeardByTheHost (juce::AudioProcessor& processorToWatch)
-            : processor (processorToWatch)
-        {
-            processor.addListener (this);
-        }
-
-        ~HeardByTheHost() override
-        {
-            processor.removeListener (this);
-        }
-
-        std::vector<std::string> calls() const
-        {
-            const std::scoped_lock lock (mutex);
-            return heard;
-        }
-
-        void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float) override { note ("set " + std::to_string (index)); }
-        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
-        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override { note ("begin " + std::to_string (index)); }
-        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override { note ("end " + std::to_string (index)); }
-
-    private:
-        void note (std::string call)
-        {
-            const std::scoped_lock lock (mutex);
-            heard.push_back (std::move (call));
-        }
-
-        juce::AudioProcessor& processor;
-        mutable std::mutex mutex;
-        std::vector<std::string> heard;
-    };
-
-    /** A user's hand on the virtual display's pointer. */
-    class Pointer
-    {
-    public:
-        Pointer() : display (XOpenDisplay (nullptr)) {}
-        ~Pointer() { XCloseDisplay (display); }
-
-        bool canPoint() const
-        {
-            int event, error, major, minor;
-            return display != nullptr && XTestQueryExtension (display, &event, &error, &major, &minor);
-        }
-
-        void moveTo (juce::Point<int> position)
-        {
-            send ([&]
-                  { XTestFakeMotionEvent (display, -1, position.x, position.y, CurrentTime); });
-        }
-        void press()
-        {
-            send ([&]
-                  { XTestFakeButtonEvent (display, 1, True, CurrentTime); });
-        }
-        void release()
-        {
-            send ([&]
-                  { XTestFakeButtonEvent (display, 1, False, CurrentTime); });
-        }
-
-    private:
-        template <typename Event>
-        void send (Event&& event)
-        {
-            event();
-            XSync (display, False);
-            pumpMessages (120); // the plug-in's own message thread takes the event
-        }
-
-        Display* display;
-    };
 
     std::unique_ptr<juce::AudioPluginInstance> loadVst3 (juce::VST3PluginFormat& format)
     {
