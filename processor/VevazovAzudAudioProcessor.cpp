@@ -363,9 +363,8 @@ void VevazovAzudAudioProcessor::setStateInformation (const void* data, int sizeI
 void VevazovAzudAudioProcessor::reportParameterValues()
 {
     // An LV2 host does not ask for values: it keeps its own record of them and learns
-    // of a change only when the plug-in reports one (through the open editor's
-    // interface, or as a message), so all six are reported once the instance exists
-    // and again after a restore. Other hosts ask.
+    // of a change only from the plug-in's open editor, so all six are reported once
+    // the instance exists and again after a restore. Other hosts ask.
     if (wrapperType != wrapperType_LV2)
         return;
 

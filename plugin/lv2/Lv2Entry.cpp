@@ -128,9 +128,7 @@ namespace
 
     LV2_State_Status saveState (LV2_Handle handle, LV2_State_Store_Function store, LV2_State_Handle state, uint32_t flags, const LV2_Feature* const* features)
     {
-        auto& instance = instanceOf (handle);
-        instance.parameterPorts.applyBeforeSave();
-        return frameworkState().save (instance.framework, store, state, flags, features);
+        return frameworkState().save (instanceOf (handle).framework, store, state, flags, features);
     }
 
     LV2_State_Status restoreState (LV2_Handle handle, LV2_State_Retrieve_Function retrieve, LV2_State_Handle state, uint32_t flags, const LV2_Feature* const* features)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <optional>
 
 class VevazovAzudAudioProcessor;
@@ -14,10 +13,10 @@ class VevazovAzudAudioProcessor;
     run, as every host's value does. A port the host left alone changes nothing, so
     what the editor, the scene or ADM-OSC set stays set.
 
-    The host saves its port values beside the plug-in's state and restores both.
-    A state saved always holds the values the host showed at that moment; after a
-    restore the ports are the host's record of that state and the restored values
-    stay until the host changes a port.
+    A host saves its port values beside the plug-in's state and restores both, the
+    ports often only after the state. Its values are what it shows: after a
+    restore, the first run sets every parameter to its port's value, so that what
+    plays is what the host shows.
 */
 class Lv2ParameterPorts
 {
@@ -34,14 +33,8 @@ public:
     */
     void applyHostValues() noexcept;
 
-    /** Called before the plug-in's state is saved, possibly while a run is under way:
-        values the host wrote since the last run reach the processor now, so that the
-        saved state holds them.
-    */
-    void applyBeforeSave() noexcept;
-
-    /** Called after a state was restored, never during a run: the ports are taken as
-        they are, a port not yet connected as it is at the next run.
+    /** Called after a state was restored, never during a run: the next run sets
+        every parameter from its port, changed or not.
     */
     void stateRestored() noexcept;
 
@@ -50,8 +43,9 @@ private:
     std::optional<float> hostValue (int index) const noexcept;
 
     VevazovAzudAudioProcessor& processor;
-    std::array<std::atomic<const float*>, numPorts> ports {};
+    // LV2 never connects a port or restores a state during a run: no value here is shared.
+    std::array<const float*, numPorts> ports {};
 
-    // Not a number: the port's next value is taken as it is.
-    std::array<std::atomic<float>, numPorts> lastHostValues {};
+    // Not a number after a restore, so that any value the port holds differs.
+    std::array<float, numPorts> lastHostValues {};
 };
