@@ -101,7 +101,9 @@ void SharedScene::createWindowIfStillWanted()
 
 void SharedScene::createWindow()
 {
-    if (transparentWindow != nullptr)
+    // A host without a display (a render server, a headless export) gets no window;
+    // the geometry and visibility in the settings stay as they are, and are saved.
+    if (transparentWindow != nullptr || juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() == nullptr)
         return;
 
     transparentWindow = std::make_unique<TransparentWindow>();

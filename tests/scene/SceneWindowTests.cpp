@@ -246,4 +246,34 @@ TEST_F (SceneWindowTest, survivesHundredsOfInstancesComingAndGoingInAnyOrder)
     EXPECT_EQ (window(), nullptr);
 }
 
+// The suite runs this in a process of its own without a display, as a render
+// server's host would load the plug-in; with a display it has nothing to show.
+TEST (HeadlessScene, withoutADisplayNoWindowIsMadeAndTheSavedGeometryIsKept)
+{
+    if (hasDisplayForWindows())
+        GTEST_SKIP() << "runs in a process without an X display";
+
+    getSceneSettings() = SceneSettings();
+    LiveProcessWideServices services;
+    const ScopedProcessWideServices installed { services };
+
+    HostedProcessor processor, other;
+    getSceneSettings().transparentWindowX = 300;
+    getSceneSettings().transparentWindowIsVisible = true;
+    juce::MemoryBlock state;
+    other.getStateInformation (state);
+    getSceneSettings() = SceneSettings();
+
+    processor.prepare (2);
+    processor.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+    pumpMessages (100);
+
+    EXPECT_EQ (services.getScene().getWindow(), nullptr);
+    EXPECT_FALSE (services.toggleSceneWindowVisibility());
+    EXPECT_TRUE (savedText (processor).contains ("<transparentWindowX>300</transparentWindowX>"));
+    EXPECT_TRUE (savedText (processor).contains ("<transparentWindowIsVisible>1</transparentWindowIsVisible>"));
+
+    getSceneSettings() = SceneSettings();
+}
+
 JUCE_END_IGNORE_WARNINGS_GCC_LIKE
