@@ -5,11 +5,18 @@
 # the installed framework is left as it is.
 #
 #   velorin_framework_entry (TARGET Velorin_LV2 MODULE juce_audio_plugin_client_LV2
+#                            [WRAPPER <the module's source, if not MODULE.cpp>]
 #                            RENAME lv2_descriptor=velorinFrameworkLv2Descriptor ...
-#                            EXPORTS Lv2Exports.map SOURCES Lv2Entry.cpp ...
-#                            INCLUDES <system include directories of the layer>)
+#                            [OBJCOPY_OPTIONS <more changes to the wrapper's object>]
+#                            SOURCES Lv2Entry.cpp ...
+#                            INCLUDES <system include directories of the layer>
+#                            [EXPORTS <version script of the shared library>])
 function (velorin_framework_entry)
-    cmake_parse_arguments (ARG "" "TARGET;MODULE;EXPORTS" "RENAME;SOURCES;INCLUDES" ${ARGN})
+    cmake_parse_arguments (ARG "" "TARGET;MODULE;WRAPPER;EXPORTS" "RENAME;OBJCOPY_OPTIONS;SOURCES;INCLUDES" ${ARGN})
+
+    if (NOT ARG_WRAPPER)
+        set (ARG_WRAPPER ${ARG_MODULE}.cpp)
+    endif()
 
     get_target_property (libraries ${ARG_TARGET} LINK_LIBRARIES)
     list (REMOVE_ITEM libraries juce::${ARG_MODULE})
@@ -17,7 +24,7 @@ function (velorin_framework_entry)
 
     # Only the format's source of the wrapper module, with the settings that module gives its users.
     set (wrapper ${ARG_TARGET}_framework_wrapper)
-    add_library (${wrapper} OBJECT "${JUCE_MODULES_DIR}/juce_audio_plugin_client/${ARG_MODULE}.cpp")
+    add_library (${wrapper} OBJECT "${JUCE_MODULES_DIR}/juce_audio_plugin_client/${ARG_WRAPPER}")
     target_link_libraries (${wrapper} PRIVATE Velorin)
     target_include_directories (${wrapper} PRIVATE
         $<TARGET_PROPERTY:Velorin,INCLUDE_DIRECTORIES>
@@ -38,7 +45,7 @@ function (velorin_framework_entry)
     set (renamed "${CMAKE_CURRENT_BINARY_DIR}/${ARG_TARGET}-framework-wrapper.o")
 
     add_custom_command (OUTPUT "${renamed}"
-        COMMAND "${CMAKE_OBJCOPY}" ${renames} "$<TARGET_OBJECTS:${wrapper}>" "${renamed}"
+        COMMAND "${CMAKE_OBJCOPY}" ${renames} ${ARG_OBJCOPY_OPTIONS} "$<TARGET_OBJECTS:${wrapper}>" "${renamed}"
         DEPENDS ${wrapper} "$<TARGET_OBJECTS:${wrapper}>"
         COMMENT "Renaming the entry points of the framework's ${ARG_MODULE} wrapper"
         VERBATIM)
@@ -56,7 +63,9 @@ function (velorin_framework_entry)
     set_source_files_properties (${ARG_SOURCES} TARGET_DIRECTORY ${ARG_TARGET}
         PROPERTIES COMPILE_OPTIONS "${includes};${VELORIN_WARNING_FLAGS}")
 
-    set (exports "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_EXPORTS}")
-    target_link_options (${ARG_TARGET} PRIVATE "-Wl,--version-script=${exports}")
-    set_property (TARGET ${ARG_TARGET} APPEND PROPERTY LINK_DEPENDS "${exports}")
+    if (ARG_EXPORTS)
+        set (exports "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_EXPORTS}")
+        target_link_options (${ARG_TARGET} PRIVATE "-Wl,--version-script=${exports}")
+        set_property (TARGET ${ARG_TARGET} APPEND PROPERTY LINK_DEPENDS "${exports}")
+    endif()
 endfunction()

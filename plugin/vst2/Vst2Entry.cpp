@@ -118,21 +118,22 @@ namespace
 } // namespace
 
 #if defined(_WIN32)
-// The library's .def file exports this entry twice, as VSTPluginMain and as "main"
-// for older hosts, both names at the same address.
-extern "C" AEffect* VSTPluginMain (audioMasterCallback host)
-{
-    return createEffect (host);
-}
+// The library's .def file says what it exports: this entry, and the same one as
+// "main" for older hosts.
+    #define VELORIN_VST_EXPORT
 #else
-extern "C" __attribute__ ((visibility ("default"))) AEffect* VSTPluginMain (audioMasterCallback host)
+    #define VELORIN_VST_EXPORT __attribute__ ((visibility ("default")))
+#endif
+
+extern "C" VELORIN_VST_EXPORT AEffect* VSTPluginMain (audioMasterCallback host)
 {
     return createEffect (host);
 }
 
+#if ! defined(_WIN32)
 // Older hosts look for "main"; the name is given at the symbol level because a
 // C++ function cannot be called main.
-extern "C" __attribute__ ((visibility ("default"))) AEffect* velorinLegacyMain (audioMasterCallback host) asm("main");
+extern "C" VELORIN_VST_EXPORT AEffect* velorinLegacyMain (audioMasterCallback host) asm("main");
 
 extern "C" AEffect* velorinLegacyMain (audioMasterCallback host)
 {

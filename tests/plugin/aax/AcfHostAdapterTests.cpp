@@ -30,6 +30,7 @@ namespace
         {
             VelorinAcfPropertyMap base;
             AaxPropertyMap* target;
+            CLayoutHost* owner;
         };
 
         struct Component
@@ -64,6 +65,17 @@ namespace
         static Object& of (Base* self) noexcept
         {
             return *reinterpret_cast<Object*> (self);
+        }
+
+        /** The C-layout object for one the recording host gave out, or null where it gave none. */
+        template <typename Presented, typename Given, typename Functions>
+        static auto* present (std::deque<Presented>& presented, Given* given, const Functions& functions, CLayoutHost* owner)
+        {
+            if (given == nullptr)
+                return static_cast<decltype (&presented.front().base)> (nullptr);
+
+            presented.push_back ({ { &functions }, given, owner });
+            return &presented.back().base;
         }
 
         static AaxContextField field (std::int32_t number) { return static_cast<AaxContextField> (number); }
@@ -101,14 +113,8 @@ namespace
 
         static VelorinAcfPropertyMap* VELORIN_ACF_CALL newPropertyMap (VelorinAcfComponentDescriptor* self)
         {
-            auto* given = component (self).newPropertyMap();
-
-            if (given == nullptr)
-                return nullptr;
-
-            auto& properties = of<Component> (self).owner->properties;
-            properties.push_back ({ { &propertiesFunctions }, given });
-            return &properties.back().base;
+            auto* owner = of<Component> (self).owner;
+            return present (owner->properties, component (self).newPropertyMap(), propertiesFunctions, owner);
         }
 
         static void VELORIN_ACF_CALL addProcessProcedure (VelorinAcfComponentDescriptor* self, std::int32_t p, VelorinAcfPropertyMap* map)
@@ -136,14 +142,8 @@ namespace
 
         static VelorinAcfComponentDescriptor* VELORIN_ACF_CALL newComponentDescriptor (VelorinAcfEffectDescriptor* self)
         {
-            auto* given = effect (self).newComponentDescriptor();
-
-            if (given == nullptr)
-                return nullptr;
-
             auto* owner = of<Effect> (self).owner;
-            owner->components.push_back ({ { &componentFunctions }, given, owner });
-            return &owner->components.back().base;
+            return present (owner->components, effect (self).newComponentDescriptor(), componentFunctions, owner);
         }
 
         static void VELORIN_ACF_CALL addComponent (VelorinAcfEffectDescriptor* self, VelorinAcfComponentDescriptor* c)
@@ -164,14 +164,8 @@ namespace
 
         static VelorinAcfEffectDescriptor* VELORIN_ACF_CALL newDescriptor (VelorinAcfEffectCollection* self)
         {
-            auto* given = collection (self).newDescriptor();
-
-            if (given == nullptr)
-                return nullptr;
-
             auto* owner = of<Collection> (self).owner;
-            owner->effects.push_back ({ { &effectFunctions }, given, owner });
-            return &owner->effects.back().base;
+            return present (owner->effects, collection (self).newDescriptor(), effectFunctions, owner);
         }
 
         static void VELORIN_ACF_CALL addEffect (VelorinAcfEffectCollection* self, const char* id, VelorinAcfEffectDescriptor* e)
@@ -200,15 +194,8 @@ namespace
         //==============================================================================
         static VelorinAcfEffectCollection* VELORIN_ACF_CALL getEffectCollection (VelorinAcfHost* self)
         {
-            auto& presented = of<Host> (self);
-            auto* given = presented.target->getEffectCollection();
-
-            if (given == nullptr)
-                return nullptr;
-
-            auto* owner = presented.owner;
-            owner->collections.push_back ({ { &collectionFunctions }, given, owner });
-            return &owner->collections.back().base;
+            auto* owner = of<Host> (self).owner;
+            return present (owner->collections, of<Host> (self).target->getEffectCollection(), collectionFunctions, owner);
         }
 
         static constexpr VelorinAcfHostFunctions hostFunctions { getEffectCollection };
