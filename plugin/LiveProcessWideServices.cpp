@@ -35,14 +35,9 @@ void LiveProcessWideServices::ensureSceneWindow()
     scene.ensureWindow();
 }
 
-void LiveProcessWideServices::applySceneWindowBounds()
+void LiveProcessWideServices::restoreSceneSettings (const SceneSettingsChange& change)
 {
-    scene.applyWindowBounds();
-}
-
-void LiveProcessWideServices::applySceneWindowVisibility()
-{
-    scene.applyWindowVisibility();
+    scene.restoreSettings (change);
 }
 
 bool LiveProcessWideServices::toggleSceneWindowVisibility()

@@ -18,8 +18,7 @@ public:
     void registerInstance (VevazovAzudAudioProcessor&) override;
     void unregisterInstance (VevazovAzudAudioProcessor&) override;
     void ensureSceneWindow() override;
-    void applySceneWindowBounds() override;
-    void applySceneWindowVisibility() override;
+    void restoreSceneSettings (const SceneSettingsChange&) override;
     bool toggleSceneWindowVisibility() override;
     void admOscSettingsChanged (VevazovAzudAudioProcessor&) override;
     juce::String describeAdmOsc (VevazovAzudAudioProcessor&) override;

@@ -2,22 +2,46 @@
 
 #include <juce_core/juce_core.h>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 
 class VevazovAzudAudioProcessor;
 
 /** The settings of the one floating scene window of the process. They outlive the
     window, are saved with every instance's state, and restoring any instance's
-    state overwrites them. Touched on the message thread only.
+    state overwrites them. Hosts save and restore on threads of their own while the
+    message thread follows the window, so each value is read and written whole.
 */
 struct SceneSettings
 {
-    int transparentWindowX = 100;
-    int transparentWindowY = 100;
-    int transparentWindowWidth = 535;
-    int transparentWindowHeight = 320;
-    bool transparentWindowIsVisible = false;
-    bool transparentWindowShowAllWidgetLabels = true;
+    std::atomic<int> transparentWindowX { 100 };
+    std::atomic<int> transparentWindowY { 100 };
+    std::atomic<int> transparentWindowWidth { 535 };
+    std::atomic<int> transparentWindowHeight { 320 };
+    std::atomic<bool> transparentWindowIsVisible { false };
+    std::atomic<bool> transparentWindowShowAllWidgetLabels { true };
+
+    SceneSettings() = default;
+    SceneSettings (const SceneSettings& other) noexcept { *this = other; }
+    SceneSettings& operator= (const SceneSettings& other) noexcept;
+};
+
+/** What one restored state says of the scene settings: the keys it held, with the
+    last value of each. A height moves an existing window to the four geometry
+    settings; a visibility shows or hides it.
+*/
+struct SceneSettingsChange
+{
+    std::optional<int> x, y, width, height;
+    std::optional<bool> isVisible, showAllWidgetLabels;
+
+    bool isEmpty() const noexcept;
+    bool movesWindow() const noexcept { return height.has_value(); }
+    bool showsOrHidesWindow() const noexcept { return isVisible.has_value(); }
+
+    /** Stores the values held into the settings. */
+    void applyTo (SceneSettings&) const noexcept;
 };
 
 /** The one copy of the scene settings that every instance in the process shares. */
@@ -55,11 +79,10 @@ public:
     /** Every prepare: creates the scene window from the settings if there is none. */
     virtual void ensureSceneWindow() = 0;
 
-    /** A restored state set the window's geometry: moves an existing window. */
-    virtual void applySceneWindowBounds() = 0;
-
-    /** A restored state set the window's visibility: shows or hides an existing window. */
-    virtual void applySceneWindowVisibility() = 0;
+    /** A restored state changed the scene settings, on whichever thread the host
+        restores: stores the change and brings an existing window to it.
+    */
+    virtual void restoreSceneSettings (const SceneSettingsChange& change) { change.applyTo (getSceneSettings()); }
 
     /** The options panel's scene button: flips the window's visibility when there
         is a window, and returns whether there was one.

@@ -279,17 +279,28 @@ void ProcessorState::restore (Processor& processor, const void* data, int sizeIn
     processor.stateRestored = true;
 
     // The ADM-OSC settings are taken together at the end, so that the connection
-    // changes once rather than for every key.
+    // changes once rather than for every key; so are the scene's, so that the
+    // window's own moves on the message thread never come between them.
     auto osc = processor.getAdmOscSettings();
+    SceneSettingsChange scene;
 
     for (const auto& entry : *entries)
-        applyElement (processor, entry.name, entry.text, osc);
+        applyElement (processor, entry.name, entry.text, osc, scene);
 
     processor.setAdmOscSettings (osc);
+
+    if (! scene.isEmpty())
+    {
+        if (auto* services = getProcessWideServices())
+            services->restoreSceneSettings (scene);
+        else
+            scene.applyTo (getSceneSettings());
+    }
+
     processor.raiseRefreshFlags();
 }
 
-void ProcessorState::applyElement (Processor& processor, const juce::String& name, const juce::String& text, AdmOscSettings& osc)
+void ProcessorState::applyElement (Processor& processor, const juce::String& name, const juce::String& text, AdmOscSettings& osc, SceneSettingsChange& scene)
 {
     const auto match = std::find_if (keys.begin(), keys.end(), [&] (const KeyName& entry)
                                      { return namesMatchIgnoringAsciiCase (name, entry.name); });
@@ -297,8 +308,6 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
     if (match == keys.end())
         return;
 
-    auto& scene = getSceneSettings();
-    auto* services = getProcessWideServices();
     const auto real = TextForms::readReal (text);
     const auto value = TextForms::toFloat (real);
     const auto whole = TextForms::truncateToInt (real);
@@ -313,27 +322,12 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
         case Key::idxGUI: processor.setIdxGUI (whole); break;
         case Key::idxOutputConfig: processor.setOutputConfig (whole); break;
         case Key::idxDistAttenuationFactor: processor.setDistAttenuationFactor (whole); break;
-        case Key::windowX: scene.transparentWindowX = whole; break;
-        case Key::windowY: scene.transparentWindowY = whole; break;
-        case Key::windowWidth: scene.transparentWindowWidth = whole; break;
-
-        case Key::windowHeight:
-            scene.transparentWindowHeight = whole;
-
-            if (services != nullptr)
-                services->applySceneWindowBounds();
-
-            break;
-
-        case Key::windowIsVisible:
-            scene.transparentWindowIsVisible = (value != 0.0f);
-
-            if (services != nullptr)
-                services->applySceneWindowVisibility();
-
-            break;
-
-        case Key::windowShowAllLabels: scene.transparentWindowShowAllWidgetLabels = TextForms::leadingInteger (text) != 0; break;
+        case Key::windowX: scene.x = whole; break;
+        case Key::windowY: scene.y = whole; break;
+        case Key::windowWidth: scene.width = whole; break;
+        case Key::windowHeight: scene.height = whole; break;
+        case Key::windowIsVisible: scene.isVisible = (value != 0.0f); break;
+        case Key::windowShowAllLabels: scene.showAllWidgetLabels = TextForms::leadingInteger (text) != 0; break;
         case Key::widgetColour: processor.setWidgetColour (juce::Colour (TextForms::scanHexDigits (text))); break;
         case Key::widgetIsVisible: processor.setParameter (Processor::showOnSceneIndex, value); break;
         case Key::widgetLabel: processor.widgetLabel = withXmlLineBreaks (text); break;

@@ -7,6 +7,7 @@
 
 class VevazovAzudAudioProcessor;
 struct AdmOscSettings;
+struct SceneSettingsChange;
 
 /** The saved state of an instance: a "Root" XML document of eighteen keys in the
     framework's binary container (magic "VC2!", length, UTF-8 text, zero byte),
@@ -41,5 +42,5 @@ public:
     static constexpr juce::uint32 magicNumber = 0x21324356;
 
 private:
-    static void applyElement (VevazovAzudAudioProcessor&, const juce::String& name, const juce::String& text, AdmOscSettings& osc);
+    static void applyElement (VevazovAzudAudioProcessor&, const juce::String& name, const juce::String& text, AdmOscSettings& osc, SceneSettingsChange& scene);
 };

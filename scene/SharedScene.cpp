@@ -23,24 +23,6 @@ namespace
         const juce::MessageManagerLock lock;
         work();
     }
-
-    /** Runs the work at once on the message thread, otherwise posts it there for
-        as long as the scene lives.
-    */
-    template <typename Work>
-    void onMessageThread (const juce::WeakReference<SharedScene>& scene, Work&& work)
-    {
-        if (isOnMessageThread())
-        {
-            work (*scene.get());
-            return;
-        }
-
-        juce::MessageManager::callAsync ([scene, work]
-                                         {
-                                             if (auto* live = scene.get())
-                                                 work (*live); });
-    }
 } // namespace
 
 SharedScene::SharedScene() = default;
@@ -106,27 +88,73 @@ void SharedScene::createWindow()
     if (transparentWindow != nullptr || juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() == nullptr)
         return;
 
-    transparentWindow = std::make_unique<TransparentWindow>();
+    transparentWindow = std::make_unique<TransparentWindow> ([this] (juce::Rectangle<int> bounds)
+                                                             { storeWindowBounds (bounds); });
     transparentPadGUI = new TransparentPadGUI (sceneWidgets);
     transparentWindow->setContentOwned (transparentPadGUI, false);
     transparentWindow->applyBoundsFromSettings();
+    transparentWindow->paintBeforeFirstShow();
     transparentWindow->applyVisibilityFromSettings();
 }
 
-void SharedScene::applyWindowBounds()
+void SharedScene::restoreSettings (const SceneSettingsChange& change)
 {
-    onMessageThread (self, [] (SharedScene& scene)
-                     {
-                         if (auto* window = scene.getWindow())
-                             window->applyBoundsFromSettings(); });
+    const auto onTheMessageThread = isOnMessageThread();
+
+    {
+        const std::scoped_lock lock (geometryLock);
+        change.applyTo (getSceneSettings());
+
+        if (change.movesWindow() && ! onTheMessageThread)
+            ++geometryRestoresOnTheirWay;
+    }
+
+    if (onTheMessageThread)
+    {
+        bringWindowTo (change);
+        return;
+    }
+
+    // The window takes the settings as they are when the message thread gets
+    // there, so several restores in a row leave it as the last one said.
+    juce::MessageManager::callAsync ([scene = self, change]
+                                     {
+                                         if (auto* live = scene.get())
+                                         {
+                                             live->bringWindowTo (change);
+
+                                             if (change.movesWindow())
+                                             {
+                                                 const std::scoped_lock lock (live->geometryLock);
+                                                 --live->geometryRestoresOnTheirWay;
+                                             }
+                                         } });
 }
 
-void SharedScene::applyWindowVisibility()
+void SharedScene::bringWindowTo (const SceneSettingsChange& change)
 {
-    onMessageThread (self, [] (SharedScene& scene)
-                     {
-                         if (auto* window = scene.getWindow())
-                             window->applyVisibilityFromSettings(); });
+    if (transparentWindow == nullptr)
+        return;
+
+    if (change.movesWindow())
+        transparentWindow->applyBoundsFromSettings();
+
+    if (change.showsOrHidesWindow())
+        transparentWindow->applyVisibilityFromSettings();
+}
+
+void SharedScene::storeWindowBounds (juce::Rectangle<int> bounds)
+{
+    const std::scoped_lock lock (geometryLock);
+
+    if (geometryRestoresOnTheirWay > 0)
+        return;
+
+    auto& settings = getSceneSettings();
+    settings.transparentWindowX = bounds.getX();
+    settings.transparentWindowY = bounds.getY();
+    settings.transparentWindowWidth = bounds.getWidth();
+    settings.transparentWindowHeight = bounds.getHeight();
 }
 
 bool SharedScene::toggleWindowVisibility()
@@ -134,8 +162,8 @@ bool SharedScene::toggleWindowVisibility()
     if (transparentWindow == nullptr)
         return false;
 
-    auto& visible = getSceneSettings().transparentWindowIsVisible;
-    visible = ! visible;
+    // What is shown decides, so that the button always does what the user sees it should.
+    getSceneSettings().transparentWindowIsVisible = ! transparentWindow->isVisible();
     transparentWindow->applyVisibilityFromSettings();
     return true;
 }

@@ -4,6 +4,10 @@
 #include "TransparentPadGUI.h"
 #include "TransparentWindow.h"
 
+#include <processor/ProcessWide.h>
+
+#include <mutex>
+
 /** The scene that all instances of one process share: the registry of live
     instances and the one floating window that shows them, which exists from the
     first prepare until the last instance goes.
@@ -27,13 +31,16 @@ public:
     /** Creates the window from the scene settings when there is none. */
     void ensureWindow();
 
-    /** Gives an existing window the geometry of the scene settings. */
-    void applyWindowBounds();
+    /** A restored state changed the scene settings. They are stored at once, on any
+        thread, and an existing window is brought to them on the message thread; until
+        it has been, the window's own moves (the window system's notices among them)
+        are not stored, so that the state restored last wins.
+    */
+    void restoreSettings (const SceneSettingsChange&);
 
-    /** Shows or hides an existing window as the scene settings say. */
-    void applyWindowVisibility();
-
-    /** Flips the window's visibility, when there is a window; returns whether there was. */
+    /** Shows the window if it is hidden and hides it if it is shown, when there is a
+        window; returns whether there was.
+    */
     bool toggleWindowVisibility();
 
     SceneWidgets& getWidgets() noexcept { return sceneWidgets; }
@@ -45,11 +52,18 @@ public:
 private:
     void createWindow();
     void createWindowIfStillWanted();
+    void bringWindowTo (const SceneSettingsChange&);
+    void storeWindowBounds (juce::Rectangle<int>);
 
     SceneWidgets sceneWidgets;
     std::unique_ptr<TransparentWindow> transparentWindow;
     TransparentPadGUI* transparentPadGUI = nullptr;
     std::atomic<bool> windowCreationPosted { false };
+
+    // Restores of the geometry that the window has not been brought to yet; the
+    // geometry settings change only while this is held.
+    std::mutex geometryLock;
+    int geometryRestoresOnTheirWay = 0;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (SharedScene)
     const juce::WeakReference<SharedScene> self { this };

@@ -14,8 +14,9 @@ namespace
     }
 } // namespace
 
-TransparentWindow::TransparentWindow()
-    : juce::DocumentWindow (windowTitle, windowBackground(), minimiseButton | maximiseButton | closeButton, true)
+TransparentWindow::TransparentWindow (BoundsChanged whereItStands)
+    : juce::DocumentWindow (windowTitle, windowBackground(), minimiseButton | maximiseButton | closeButton, true),
+      boundsChanged (std::move (whereItStands))
 {
     // Setting the window up resizes it on the way: until it stands at the
     // remembered geometry, its size is not the one to remember.
@@ -41,27 +42,30 @@ void TransparentWindow::applyVisibilityFromSettings()
     setVisible (getSceneSettings().transparentWindowIsVisible);
 }
 
-void TransparentWindow::storeBoundsInSettings() const
+void TransparentWindow::paintBeforeFirstShow()
 {
-    if (! boundsFollowSettings)
-        return;
+    if (auto* peer = getPeer())
+    {
+        peer->repaint (getLocalBounds());
+        peer->performAnyPendingRepaintsNow();
+    }
+}
 
-    auto& settings = getSceneSettings();
-    settings.transparentWindowX = getX();
-    settings.transparentWindowY = getY();
-    settings.transparentWindowWidth = getWidth();
-    settings.transparentWindowHeight = getHeight();
+void TransparentWindow::tellBounds() const
+{
+    if (boundsFollowSettings)
+        boundsChanged (getBounds());
 }
 
 void TransparentWindow::resized()
 {
-    storeBoundsInSettings();
+    tellBounds();
     juce::DocumentWindow::resized();
 }
 
 void TransparentWindow::moved()
 {
-    storeBoundsInSettings();
+    tellBounds();
     juce::DocumentWindow::moved();
 }
 

@@ -8,6 +8,7 @@
 #include "Lv2Turtle.h"
 
 #include <plugin/PluginFactory.h>
+#include <plugin/WindowManagerAtoms.h>
 #include <processor/VevazovAzudAudioProcessor.h>
 
 #include <lv2/core/lv2.h>
@@ -70,7 +71,12 @@ namespace
     LV2_Handle instantiate (const LV2_Descriptor*, double sampleRate, const char* bundlePath, const LV2_Feature* const* features)
     {
         takeProcessorCreatedOnThisThread();
-        auto* frameworkInstance = framework().instantiate (&framework(), sampleRate, bundlePath, features);
+        LV2_Handle frameworkInstance = nullptr;
+
+        {
+            const ScopedWindowManagerAtoms atoms;
+            frameworkInstance = framework().instantiate (&framework(), sampleRate, bundlePath, features);
+        }
 
         if (frameworkInstance == nullptr)
             return nullptr;

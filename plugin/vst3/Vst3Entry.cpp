@@ -4,6 +4,8 @@
 
 #include "Vst3ComponentGuard.h"
 
+#include <plugin/WindowManagerAtoms.h>
+
 #include <pluginterfaces/base/ipluginbase.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
 
@@ -80,6 +82,8 @@ namespace
 
         tresult PLUGIN_API createInstance (FIDString classId, FIDString interfaceId, void** object) override
         {
+            const ScopedWindowManagerAtoms atoms;
+
             // Edit controllers are the framework's own; only components are guarded.
             if (object == nullptr || ! isComponentClass (classId))
                 return factory->createInstance (classId, interfaceId, object);

@@ -48,8 +48,6 @@ namespace
         void registerInstance (Processor&) override {}
         void unregisterInstance (Processor& processor) override { hub.forget (processor); }
         void ensureSceneWindow() override {}
-        void applySceneWindowBounds() override {}
-        void applySceneWindowVisibility() override {}
         bool toggleSceneWindowVisibility() override { return false; }
         void admOscSettingsChanged (Processor& processor) override { hub.settingsChanged (processor); }
 

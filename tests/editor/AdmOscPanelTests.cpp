@@ -18,8 +18,6 @@ namespace
         void registerInstance (VevazovAzudAudioProcessor&) override {}
         void unregisterInstance (VevazovAzudAudioProcessor&) override {}
         void ensureSceneWindow() override {}
-        void applySceneWindowBounds() override {}
-        void applySceneWindowVisibility() override {}
         bool toggleSceneWindowVisibility() override { return false; }
         void admOscSettingsChanged (VevazovAzudAudioProcessor&) override { ++changes; }
 

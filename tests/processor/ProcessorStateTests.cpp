@@ -22,8 +22,18 @@ namespace
         void registerInstance (VevazovAzudAudioProcessor&) override {}
         void unregisterInstance (VevazovAzudAudioProcessor&) override {}
         void ensureSceneWindow() override {}
-        void applySceneWindowBounds() override { calls.add ("bounds " + boundsText()); }
-        void applySceneWindowVisibility() override { calls.add (getSceneSettings().transparentWindowIsVisible ? "show" : "hide"); }
+
+        void restoreSceneSettings (const SceneSettingsChange& change) override
+        {
+            change.applyTo (getSceneSettings());
+
+            if (change.movesWindow())
+                calls.add ("bounds " + boundsText());
+
+            if (change.showsOrHidesWindow())
+                calls.add (getSceneSettings().transparentWindowIsVisible ? "show" : "hide");
+        }
+
         bool toggleSceneWindowVisibility() override { return false; }
         void admOscSettingsChanged (VevazovAzudAudioProcessor&) override { calls.add ("adm-osc"); }
 
@@ -441,9 +451,8 @@ TEST_F (ProcessorStateTest, admOscSettingsFollowTheOtherKeysOnlyWhileNotAtTheirD
     processor.setAdmOscSettings (settings);
 
     const auto text = documentText (saveState (processor));
-    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false)
-                         + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
-                           "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
+    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false) + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
+                                                                            "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
 
     HostedProcessor other;
     const auto block = saveState (processor);

@@ -127,8 +127,6 @@ namespace
         void registerInstance (VevazovAzudAudioProcessor&) override {}
         void unregisterInstance (VevazovAzudAudioProcessor& processor) override { hub.forget (processor); }
         void ensureSceneWindow() override {}
-        void applySceneWindowBounds() override {}
-        void applySceneWindowVisibility() override {}
         bool toggleSceneWindowVisibility() override { return false; }
         void admOscSettingsChanged (VevazovAzudAudioProcessor& processor) override { hub.settingsChanged (processor); }
         juce::String describeAdmOsc (VevazovAzudAudioProcessor& processor) override { return hub.describe (processor); }
@@ -218,19 +216,19 @@ TEST_F (AdmOscHubTest, everyPropertyIsConvertedAndClampedIntoItsParameter)
     const auto elevationOfCorner = 0.5f + juce::radiansToDegrees (std::asin (1.0f / std::sqrt (3.0f))) / 180.0f;
 
     const Case cases[] {
-        { "azim", "f", { "90" }, Processor::azimuthIndex, 0.25f },     // left
-        { "azim", "i", { "-90" }, Processor::azimuthIndex, 0.75f },    // right, as an int
-        { "azim", "f", { "270" }, Processor::azimuthIndex, 0.75f },    // wraps round to -90
-        { "elev", "f", { "120" }, Processor::elevationIndex, 1.0f },   // clamped to straight up
+        { "azim", "f", { "90" }, Processor::azimuthIndex, 0.25f }, // left
+        { "azim", "i", { "-90" }, Processor::azimuthIndex, 0.75f }, // right, as an int
+        { "azim", "f", { "270" }, Processor::azimuthIndex, 0.75f }, // wraps round to -90
+        { "elev", "f", { "120" }, Processor::elevationIndex, 1.0f }, // clamped to straight up
         { "elev", "f", { "-45" }, Processor::elevationIndex, 0.25f },
         { "dist", "f", { "2.5" }, Processor::distanceIndex, 1.0f },
         { "dist", "f", { "-1" }, Processor::distanceIndex, 0.0f },
         { "w", "f", { "0.3" }, Processor::widthIndex, 0.3f },
         { "w", "f", { "3" }, Processor::widthIndex, 1.0f },
-        { "gain", "f", { "1" }, Processor::gainIndex, 0.9f },           // 0 dB
-        { "gain", "f", { "0.1" }, Processor::gainIndex, 0.7f },         // -20 dB
-        { "gain", "f", { "1000" }, Processor::gainIndex, 1.0f },        // +10 dB at most
-        { "gain", "f", { "0" }, Processor::gainIndex, 0.0f },           // -90 dB, the least
+        { "gain", "f", { "1" }, Processor::gainIndex, 0.9f }, // 0 dB
+        { "gain", "f", { "0.1" }, Processor::gainIndex, 0.7f }, // -20 dB
+        { "gain", "f", { "1000" }, Processor::gainIndex, 1.0f }, // +10 dB at most
+        { "gain", "f", { "0" }, Processor::gainIndex, 0.0f }, // -90 dB, the least
         { "xyz", "fff", { "1", "0", "0" }, Processor::azimuthIndex, 0.75f },
         { "xyz", "fff", { "0", "-1", "0" }, Processor::azimuthIndex, 1.0f },
         { "xyz", "fff", { "1", "1", "1" }, Processor::elevationIndex, elevationOfCorner },

@@ -1,5 +1,7 @@
 #include "WindowSupport.h"
 
+#include <plugin/WindowManagerAtoms.h>
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -14,28 +16,6 @@ namespace
     {
         return 0;
     }
-
-    // The window-manager atoms the framework asks for only if they already exist.
-    constexpr const char* windowManagerAtoms[] {
-        "WM_PROTOCOLS",
-        "WM_TAKE_FOCUS",
-        "WM_DELETE_WINDOW",
-        "_NET_WM_PING",
-        "WM_CHANGE_STATE",
-        "WM_STATE",
-        "_NET_WM_WINDOW_TYPE",
-        "_NET_WM_STATE",
-        "_NET_WM_STATE_HIDDEN",
-        "_NET_WM_STATE_FULLSCREEN",
-        "_NET_FRAME_EXTENTS",
-        "_NET_WORKAREA",
-        "_MOTIF_WM_HINTS",
-        "_NET_WM_ALLOWED_ACTIONS",
-        "_NET_WM_WINDOW_TYPE_NORMAL",
-        "_NET_WM_WINDOW_TYPE_COMBO",
-        "_NET_WM_STATE_ABOVE",
-        "_NET_WM_STATE_SKIP_TASKBAR",
-    };
 } // namespace
 
 void prepareDisplayForWindows()
@@ -59,7 +39,7 @@ void prepareDisplayForWindows()
 
     XSetErrorHandler (ignoreErrors);
 
-    for (const auto* name : windowManagerAtoms)
+    for (const auto* name : ScopedWindowManagerAtoms::names)
         XInternAtom (display, name, False);
 
     XSync (display, False);
@@ -89,4 +69,70 @@ juce::Image grabScreen (juce::Rectangle<int> area)
 
     XDestroyImage (grabbed);
     return image;
+}
+
+namespace
+{
+    juce::String titleOf (Window window)
+    {
+        XTextProperty name {};
+
+        if (XGetWMName (display, window, &name) == 0 || name.value == nullptr)
+            return {};
+
+        // The framework sets window names as UTF-8 text, which XFetchName does not read.
+        const auto title = juce::String::fromUTF8 (reinterpret_cast<const char*> (name.value), static_cast<int> (name.nitems));
+        XFree (name.value);
+        return title;
+    }
+
+    DisplayedWindow describe (Window window)
+    {
+        XWindowAttributes attributes {};
+        XGetWindowAttributes (display, window, &attributes);
+
+        // Where it stands on the screen, inside a window manager's frame or not.
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates (display, window, DefaultRootWindow (display), 0, 0, &x, &y, &child);
+        return { window, attributes.map_state == IsViewable, { x, y, attributes.width, attributes.height } };
+    }
+
+    /** The first window with this title in the tree under the parent, depth first. */
+    DisplayedWindow findWindowUnder (Window parent, const juce::String& title)
+    {
+        Window root = 0, parentOfParent = 0, *children = nullptr;
+        unsigned int numChildren = 0;
+
+        if (XQueryTree (display, parent, &root, &parentOfParent, &children, &numChildren) == 0)
+            return {};
+
+        DisplayedWindow found;
+
+        for (unsigned int i = 0; i < numChildren && found.id == 0; ++i)
+            found = titleOf (children[i]) == title ? describe (children[i]) : findWindowUnder (children[i], title);
+
+        if (children != nullptr)
+            XFree (children);
+
+        return found;
+    }
+} // namespace
+
+DisplayedWindow findWindow (const juce::String& title)
+{
+    if (display == nullptr)
+        return {};
+
+    XSync (display, False);
+    return findWindowUnder (DefaultRootWindow (display), title);
+}
+
+void moveWindowFromOutside (unsigned long id, juce::Point<int> position)
+{
+    if (display == nullptr)
+        return;
+
+    XMoveWindow (display, id, position.x, position.y);
+    XFlush (display);
 }
