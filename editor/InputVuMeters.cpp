@@ -1,5 +1,7 @@
 #include "InputVuMeters.h"
 
+#include "EmbeddedImages.h"
+
 #include <BinaryData.h>
 
 namespace
@@ -95,7 +97,7 @@ namespace
 
     juce::Image stripFor (const GroupStyle& style)
     {
-        return juce::ImageCache::getFromMemory (*style.strip, style.stripSize);
+        return EmbeddedImages::get (*style.strip, style.stripSize);
     }
 } // namespace
 

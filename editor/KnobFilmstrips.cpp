@@ -1,5 +1,7 @@
 #include "KnobFilmstrips.h"
 
+#include "EmbeddedImages.h"
+
 #include <BinaryData.h>
 
 namespace KnobFilmstrips
@@ -28,7 +30,7 @@ namespace KnobFilmstrips
 
     void drawArcKnob (juce::Graphics& g, const void* stripData, int stripSize, float sliderPos)
     {
-        const auto strip = juce::ImageCache::getFromMemory (stripData, stripSize);
+        const auto strip = EmbeddedImages::get (stripData, stripSize);
         const auto sourceTop = frameSize * arcKnobFrameFor (sliderPos) + arcKnobMargin;
 
         g.drawImage (strip,
@@ -44,7 +46,7 @@ namespace KnobFilmstrips
 
     void drawGainKnob (juce::Graphics& g, int areaWidth, float sliderPos)
     {
-        const auto strip = juce::ImageCache::getFromMemory (BinaryData::bouton_G_70x70_png, BinaryData::bouton_G_70x70_pngSize);
+        const auto strip = EmbeddedImages::get (BinaryData::bouton_G_70x70_png, BinaryData::bouton_G_70x70_pngSize);
 
         g.drawImage (strip, gainKnobX, 0, areaWidth, frameSize, 0, frameSize * frameFor (sliderPos), frameSize, frameSize);
     }

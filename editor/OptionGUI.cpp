@@ -1,5 +1,7 @@
 #include "OptionGUI.h"
 
+#include "EmbeddedImages.h"
+
 #include <BinaryData.h>
 
 JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
@@ -304,8 +306,8 @@ void OptionGUI::configureChildren()
     admOscButton->addListener (this);
     admOscPanel->setVisible (false);
 
-    const auto eyeLight = juce::ImageCache::getFromMemory (BinaryData::eyeLight_png, BinaryData::eyeLight_pngSize);
-    const auto eyeDark = juce::ImageCache::getFromMemory (BinaryData::eyeDark_png, BinaryData::eyeDark_pngSize);
+    const auto eyeLight = EmbeddedImages::get (BinaryData::eyeLight_png, BinaryData::eyeLight_pngSize);
+    const auto eyeDark = EmbeddedImages::get (BinaryData::eyeDark_png, BinaryData::eyeDark_pngSize);
     eyeButton->setImages (false, true, true, eyeLight, 1.0f, juce::Colours::transparentBlack, eyeLight, 1.0f, juce::Colours::transparentBlack, eyeDark, 1.0f, juce::Colours::transparentBlack, 0.0f);
     eyeButton->addListener (this);
 

@@ -101,7 +101,7 @@ namespace
 
     juce::Image embeddedImage (const char* data, int size)
     {
-        return juce::ImageCache::getFromMemory (data, size);
+        return EmbeddedImages::get (data, size);
     }
 
     float toParameter (const SliderRow& row, double value)

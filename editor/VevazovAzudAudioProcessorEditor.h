@@ -4,6 +4,7 @@
 #include "AltLookAndFeel_Yaw.h"
 #include "AltLookAndFeel_sliderEleVertical.h"
 #include "AltLookAndFeel_transparentButton.h"
+#include "EmbeddedImages.h"
 #include "InputVuMeters.h"
 #include "OptionGUI.h"
 #include "Pad.h"
@@ -58,6 +59,9 @@ private:
     int parameterIndexOf (const juce::Slider*) const noexcept;
 
     VevazovAzudAudioProcessor& processor;
+
+    // Declared first, so that every child and look-and-feel shares its images until the last of them is gone.
+    const EmbeddedImagesHolder embeddedImages;
 
     std::unique_ptr<OptionGUI> optionGUI;
     std::unique_ptr<WelcomeGUI> welcomeGUI;

@@ -1,5 +1,7 @@
 #include "VuMeter.h"
 
+#include "EmbeddedImages.h"
+
 #include <BinaryData.h>
 
 namespace
@@ -36,7 +38,7 @@ namespace
 
 VuMeter::VuMeter (VevazovAzudAudioProcessor* processorToUse, int levelIndexToShow)
     : processor (processorToUse),
-      levelImage (juce::ImageCache::getFromMemory (BinaryData::vuMeterVertical_png, BinaryData::vuMeterVertical_pngSize)),
+      levelImage (EmbeddedImages::get (BinaryData::vuMeterVertical_png, BinaryData::vuMeterVertical_pngSize)),
       levelIndex (levelIndexToShow)
 {
     setSize (initialWidth, initialHeight);

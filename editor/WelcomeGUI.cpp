@@ -1,5 +1,7 @@
 #include "WelcomeGUI.h"
 
+#include "EmbeddedImages.h"
+
 #include <BinaryData.h>
 
 namespace
@@ -50,7 +52,7 @@ WelcomeGUI::WelcomeGUI()
     makerLink->setColour (juce::HyperlinkButton::textColourId, juce::Colour (linkColour));
     addAndMakeVisible (makerLink.get());
 
-    logo = juce::ImageCache::getFromMemory (BinaryData::welcomeLogo_png, BinaryData::welcomeLogo_pngSize);
+    logo = EmbeddedImages::get (BinaryData::welcomeLogo_png, BinaryData::welcomeLogo_pngSize);
 
     setSize (panelWidth, panelHeight);
     closeButton->setLookAndFeel (&lnfTransparentButton);
