@@ -1,9 +1,13 @@
 // The VST 2.4 entry points of Velorin.so. The framework's VST wrapper does the
 // work; this thin layer in front of it presents what the framework answers
 // differently: the version numbers, the capability table, and which speaker
-// arrangements are accepted.
+// arrangements are accepted; and it hands the host automation made on the
+// plug-in's own threads only on threads of the host's (Vst2HostRelay).
+
+#include "Vst2HostRelay.h"
 
 #include <plugin/PluginIdentity.h>
+#include <plugin/WindowManagerAtoms.h>
 #include <processor/InputLayouts.h>
 
 #include <pluginterfaces/vst2.x/aeffectx.h>
@@ -41,8 +45,10 @@ namespace
 
     constexpr auto versionNumber = PluginIdentity::vst2VersionNumber (PluginIdentity::versionCode);
 
-    // Every effect shares the framework's one dispatcher function.
+    // Every effect shares the framework's one dispatcher and process functions.
     std::atomic<AEffectDispatcherProc> frameworkDispatcher { nullptr };
+    std::atomic<AEffectProcessProc> frameworkProcess { nullptr };
+    std::atomic<AEffectProcessDoubleProc> frameworkProcessDouble { nullptr };
 
     VstIntPtr answerCapability (const void* query) noexcept
     {
@@ -94,6 +100,11 @@ namespace
 
     VstIntPtr dispatch (AEffect* effect, int opcode, int index, VstIntPtr value, void* ptr, float opt)
     {
+        if (opcode == effClose)
+            return Vst2HostRelay::close (effect, frameworkDispatcher.load());
+
+        Vst2HostRelay::deliverHeldCalls (effect);
+
         switch (opcode)
         {
             case effGetVendorVersion: return versionNumber;
@@ -103,15 +114,36 @@ namespace
         }
     }
 
+    void process (AEffect* effect, float** inputs, float** outputs, VstInt32 numSamples)
+    {
+        Vst2HostRelay::deliverHeldCalls (effect);
+        frameworkProcess.load() (effect, inputs, outputs, numSamples);
+    }
+
+    void processDouble (AEffect* effect, double** inputs, double** outputs, VstInt32 numSamples)
+    {
+        Vst2HostRelay::deliverHeldCalls (effect);
+        frameworkProcessDouble.load() (effect, inputs, outputs, numSamples);
+    }
+
     AEffect* createEffect (audioMasterCallback host)
     {
-        auto* effect = velorinFrameworkVstMain (host);
+        AEffect* effect = nullptr;
+
+        {
+            const ScopedWindowManagerAtoms atoms;
+            effect = Vst2HostRelay::createEffect (host, velorinFrameworkVstMain);
+        }
 
         if (effect == nullptr)
             return nullptr;
 
         frameworkDispatcher = effect->dispatcher;
+        frameworkProcess = effect->processReplacing;
+        frameworkProcessDouble = effect->processDoubleReplacing;
         effect->dispatcher = dispatch;
+        effect->processReplacing = process;
+        effect->processDoubleReplacing = processDouble;
         effect->version = versionNumber;
         return effect;
     }
