@@ -59,7 +59,7 @@ namespace
         juce::StringArray files;
     };
 
-    using ShownValues = std::map<std::pair<int, juce::String>, float>;
+    using ShownValues = ArdourTools::ShownValues;
 
     /** A session with one track per width, built, exported and reopened once per format. */
     struct ArdourRun
@@ -70,21 +70,6 @@ namespace
         juce::AudioBuffer<float> exported;
         juce::String log;
     };
-
-    ShownValues readShownValues (const juce::String& output)
-    {
-        ShownValues shown;
-
-        for (const auto& line : juce::StringArray::fromLines (output))
-        {
-            const auto words = juce::StringArray::fromTokens (line, false);
-
-            if (words.size() == 4 && words[0] == "shown")
-                shown[{ words[1].getIntValue(), words[2] }] = words[3].getFloatValue();
-        }
-
-        return shown;
-    }
 
     std::map<int, Take> readTakes (const juce::String& output)
     {
@@ -164,7 +149,7 @@ namespace
 
     bool everyTrackShowsSixValues (const juce::String& output)
     {
-        return readShownValues (output).size() == trackWidths.size() * static_cast<size_t> (parameterNames.size());
+        return ArdourTools::readShownValues (output).size() == trackWidths.size() * static_cast<size_t> (parameterNames.size());
     }
 
     ArdourRun buildExportAndReopen (const ArdourFormat& format, const juce::File& scratch)
@@ -198,7 +183,7 @@ namespace
         }();
 
         run.takes = readTakes (built.output);
-        run.shownWhenInserted = readShownValues (built.output);
+        run.shownWhenInserted = ArdourTools::readShownValues (built.output);
 
         if (! built.succeeded)
             run.failure = "Ardour could not build the session";
@@ -211,7 +196,7 @@ namespace
         {
             run.exported = readWav (exported);
             const auto reopened = tools.runScript ("show-values.lua", { session.getFullPathName(), name }, everyTrackShowsSixValues);
-            run.shownWhenReopened = readShownValues (reopened.output);
+            run.shownWhenReopened = ArdourTools::readShownValues (reopened.output);
 
             if (! reopened.succeeded)
                 run.failure = "Ardour could not reopen the session";

@@ -39,6 +39,21 @@ juce::String ArdourTools::whyUnavailable()
     return {};
 }
 
+ArdourTools::ShownValues ArdourTools::readShownValues (const juce::String& output)
+{
+    ShownValues shown;
+
+    for (const auto& line : juce::StringArray::fromLines (output))
+    {
+        const auto words = juce::StringArray::fromTokens (line, false);
+
+        if (words.size() == 4 && words[0] == "shown")
+            shown[{ words[1].getIntValue(), words[2] }] = words[3].getFloatValue();
+    }
+
+    return shown;
+}
+
 ArdourTools::ArdourTools (const juce::File& scratch)
     : home (scratch.getChildFile ("home"))
 {
@@ -114,7 +129,7 @@ ArdourTools::Outcome ArdourTools::runOnce (const juce::StringArray& tool, int ti
 {
     // The tools read the plug-ins from the scratch home; the time limit ends a hung
     // tool, and a kill follows if it ignores the request.
-    juce::StringArray command { "env", "HOME=" + home.getFullPathName(), "LXVST_PATH=" + home.getChildFile (".vst").getFullPathName() };
+    juce::StringArray command { "env", "HOME=" + home.getFullPathName(), "LXVST_PATH=" + getVst2Folder().getFullPathName() };
     command.addArray (environment);
     command.addArray ({ "timeout", "-k", "10", juce::String (timeLimitSeconds) });
     command.addArray (tool);

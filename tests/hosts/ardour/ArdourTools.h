@@ -3,6 +3,7 @@
 #include <juce_core/juce_core.h>
 
 #include <functional>
+#include <map>
 
 /** Ardour 7's command-line tools, run headless on the dummy audio backend with a
     scratch home into which the built plug-ins are installed and scanned, as a
@@ -39,6 +40,18 @@ public:
 
     /** Exports the session's range from the master bus as a 32-bit float WAV file. */
     Outcome exportSession (const juce::File& directory, const juce::String& name, const juce::File& wav);
+
+    /** The values the host shows, by track (from 1) and parameter name. */
+    using ShownValues = std::map<std::pair<int, juce::String>, float>;
+
+    /** The values in a script's "shown TRACK NAME VALUE" lines. */
+    static ShownValues readShownValues (const juce::String& output);
+
+    /** The scratch home the tools run in, with the plug-ins installed. */
+    const juce::File& getHome() const noexcept { return home; }
+
+    /** The folder the VST2 plug-in is installed in, where Ardour is told to look. */
+    juce::File getVst2Folder() const { return home.getChildFile (".vst"); }
 
     /** Everything the tools printed, for a reader of a failed test. */
     const juce::String& getLog() const noexcept { return log; }
