@@ -107,8 +107,7 @@ namespace
     {
         for (size_t index = 0; index < positionFields.size(); ++index)
         {
-            const auto& field = positionFields[index];
-            const auto value = field.parameterValue (position.*field.member);
+            const auto value = ParameterUnits::toNormalised (static_cast<int> (index), position.*positionFields[index].member);
 
             if (applied[index] != value)
             {
