@@ -31,7 +31,7 @@ Lv2ParameterPorts::Lv2ParameterPorts (VevazovAzudAudioProcessor& processorToCont
 
 float Lv2ParameterPorts::normalisedValue (int parameterIndex, float value) noexcept
 {
-    return hasUnits (parameterIndex) ? ParameterUnits::toNormalised (parameterIndex, value) : value;
+    return hasUnits (parameterIndex) ? ParameterUnits::toNormalised (parameterIndex, static_cast<double> (value)) : value;
 }
 
 float Lv2ParameterPorts::portValue (int parameterIndex, float normalised) noexcept

