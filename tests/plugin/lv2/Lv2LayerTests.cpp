@@ -281,8 +281,8 @@ TEST (Lv2ParameterPorts, aPortAndTheKnobShowingItAgreeToTheLastBitOverTheWholeRa
     for (const auto& [name, index] : { std::pair { "sliderAzi", 0 }, { "sliderEle", 1 }, { "sliderDist", 2 }, { "sliderWidth", 3 }, { "sliderGain", 4 } })
     {
         const auto& children = editor.getChildren();
-        auto& slider = dynamic_cast<juce::Slider&> (**std::find_if (children.begin(), children.end(), [&] (auto* child)
-                                                                    { return child->getName() == name; }));
+        auto& slider = dynamic_cast<juce::Slider&> (**std::find_if (children.begin(), children.end(), [wanted = juce::String (name)] (auto* child)
+                                                                    { return child->getName() == wanted; }));
         const auto steps = juce::roundToInt ((slider.getMaximum() - slider.getMinimum()) / slider.getInterval());
 
         for (auto step = 0; step <= steps; ++step)
