@@ -1,6 +1,7 @@
 #include "VevazovAzudAudioProcessorEditor.h"
 
 #include <BinaryData.h>
+#include <processor/ParameterUnits.h>
 
 JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
 
@@ -41,7 +42,7 @@ namespace
     {
         int parameter;
         juce::Slider::SliderStyle style;
-        double minimum, maximum, interval;
+        double interval;
         juce::Slider::TextEntryBoxPosition textBox;
         bool textBoxReadOnly;
         int textBoxWidth, textBoxHeight;
@@ -51,16 +52,15 @@ namespace
         Look look;
     };
 
-    // Azimuth, elevation, distance (Distance 1 = 4 m), width, gain, and the top
-    // view's vertical elevation slider. A knob's value v is the parameter's
-    // p x (maximum - minimum) + minimum.
+    // Azimuth, elevation, distance, width, gain, and the top view's vertical
+    // elevation slider, each over its parameter's range in units.
     constexpr std::array<SliderRow, 6> sliderRows {{
-        { Processor::azimuthIndex,   juce::Slider::RotaryVerticalDrag, -180.0, 180.0, 1.0, juce::Slider::TextBoxLeft, false, 35, 15, "\xc2\xb0", 0.0, 1.0, Look::yaw },
-        { Processor::elevationIndex, juce::Slider::RotaryVerticalDrag,  -90.0,  90.0, 1.0, juce::Slider::TextBoxLeft, false, 35, 15, "\xc2\xb0", 0.0, 1.0, Look::yaw },
-        { Processor::distanceIndex,  juce::Slider::RotaryVerticalDrag,    0.0,   4.0, 0.1, juce::Slider::TextBoxLeft, false, 35, 15, " m",       1.0, 1.0, Look::dist },
-        { Processor::widthIndex,     juce::Slider::RotaryVerticalDrag,    0.0, 100.0, 1.0, juce::Slider::TextBoxLeft, false, 35, 15, " %",       0.0, 1.0, Look::dist },
-        { Processor::gainIndex,      juce::Slider::RotaryVerticalDrag,  -90.0,  10.0, 1.0, juce::Slider::TextBoxLeft, false, 45, 15, " dB",      0.0, 6.5, Look::gain },
-        { Processor::elevationIndex, juce::Slider::LinearVertical,      -90.0,  90.0, 1.0, juce::Slider::NoTextBox,   true,  35, 15, "",         0.0, 1.0, Look::eleVertical },
+        { Processor::azimuthIndex,   juce::Slider::RotaryVerticalDrag, 1.0, juce::Slider::TextBoxLeft, false, 35, 15, "\xc2\xb0", 0.0, 1.0, Look::yaw },
+        { Processor::elevationIndex, juce::Slider::RotaryVerticalDrag, 1.0, juce::Slider::TextBoxLeft, false, 35, 15, "\xc2\xb0", 0.0, 1.0, Look::yaw },
+        { Processor::distanceIndex,  juce::Slider::RotaryVerticalDrag, 0.1, juce::Slider::TextBoxLeft, false, 35, 15, " m",       1.0, 1.0, Look::dist },
+        { Processor::widthIndex,     juce::Slider::RotaryVerticalDrag, 1.0, juce::Slider::TextBoxLeft, false, 35, 15, " %",       0.0, 1.0, Look::dist },
+        { Processor::gainIndex,      juce::Slider::RotaryVerticalDrag, 1.0, juce::Slider::TextBoxLeft, false, 45, 15, " dB",      0.0, 6.5, Look::gain },
+        { Processor::elevationIndex, juce::Slider::LinearVertical,     1.0, juce::Slider::NoTextBox,   true,  35, 15, "",         0.0, 1.0, Look::eleVertical },
     }};
 
     constexpr juce::uint32 textBoxColour = 0x5092928d;
@@ -102,16 +102,6 @@ namespace
     juce::Image embeddedImage (const char* data, int size)
     {
         return EmbeddedImages::get (data, size);
-    }
-
-    float toParameter (const SliderRow& row, double value)
-    {
-        return static_cast<float> ((value - row.minimum) / (row.maximum - row.minimum));
-    }
-
-    double fromParameter (const SliderRow& row, float parameter)
-    {
-        return static_cast<double> (parameter) * (row.maximum - row.minimum) + row.minimum;
     }
 
     /** The slider's whole image at one opacity for each of its three states, proportions kept. */
@@ -250,7 +240,8 @@ void VevazovAzudAudioProcessorEditor::configureSlider (juce::Slider& slider, siz
     const auto& settings = sliderRows[row];
     const auto isVertical = settings.style == juce::Slider::LinearVertical;
 
-    slider.setRange (settings.minimum, settings.maximum, settings.interval);
+    const auto& range = ParameterUnits::rangeOf (settings.parameter);
+    slider.setRange (range.minimum, range.maximum, settings.interval);
     slider.setSliderStyle (settings.style);
     slider.setTextBoxStyle (settings.textBox, settings.textBoxReadOnly, settings.textBoxWidth, settings.textBoxHeight);
 
@@ -324,10 +315,10 @@ void VevazovAzudAudioProcessorEditor::refreshFromProcessor()
     for (const auto row : { 4, 0, 1, 5, 2, 3 })
     {
         const auto& settings = sliderRows[static_cast<size_t> (row)];
-        allSliders[static_cast<size_t> (row)]->setValue (fromParameter (settings, p[static_cast<size_t> (settings.parameter)]), juce::dontSendNotification);
+        allSliders[static_cast<size_t> (row)]->setValue (ParameterUnits::toUnits (settings.parameter, p[static_cast<size_t> (settings.parameter)]), juce::dontSendNotification);
     }
 
-    const auto closerThanOneMetre = p[Processor::distanceIndex] * 4.0f < 1.0f;
+    const auto closerThanOneMetre = ParameterUnits::toUnits (Processor::distanceIndex, p[Processor::distanceIndex]) < 1.0;
     sliderDist->setColour (juce::Slider::textBoxBackgroundColourId, juce::Colour (closerThanOneMetre ? nearTextBoxColour : textBoxColour));
 
     const auto colour = processor.getWidgetColour();
@@ -404,7 +395,7 @@ void VevazovAzudAudioProcessorEditor::sliderValueChanged (juce::Slider* slider)
 
     for (size_t row = 0; row < allSliders.size(); ++row)
         if (allSliders[row] == slider)
-            processor.setParameterNotifyingHost (sliderRows[row].parameter, toParameter (sliderRows[row], slider->getValue()));
+            processor.setParameterNotifyingHost (sliderRows[row].parameter, ParameterUnits::toNormalised (sliderRows[row].parameter, slider->getValue()));
 }
 
 void VevazovAzudAudioProcessorEditor::sliderDragStarted (juce::Slider* slider)

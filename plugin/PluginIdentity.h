@@ -11,6 +11,13 @@ namespace PluginIdentity
     constexpr int versionCode = 0x10200;
     constexpr const char* makerWebsite = "https://www.korvanne.example";
 
+    /** LV2's version of the plug-in, which hosts compare between bundles of one URI.
+        The minor version went from 2 to 4 when the parameter ports changed from
+        normalised values to units; LV2 marks releases with even minor versions.
+    */
+    constexpr int lv2MinorVersion = 4;
+    constexpr int lv2MicroVersion = 0;
+
     /** Four-character codes, first character in the most significant byte. */
     constexpr std::uint32_t fourCharCode (const char (&code)[5]) noexcept
     {

@@ -1,34 +1,60 @@
 #pragma once
 
-/** The physical units in which the editor, the pads and the renderer show and
-    take the normalised parameter values.
+#include <array>
+#include <cstddef>
+
+/** The physical units in which the editor's knobs, the renderer, VST3 hosts and
+    LV2 hosts show and take the normalised parameter values, and the one piece of
+    arithmetic between the two: a value typed into a knob, given on the
+    renderer's command line or set on an LV2 port becomes the same normalised
+    value, to the last bit.
 */
 namespace ParameterUnits
 {
-    constexpr float degreesPerAzimuthUnit = 360.0f;
-    constexpr float degreesPerElevationUnit = 180.0f;
-    constexpr float metresPerDistanceUnit = 4.0f;
-    constexpr float percentPerWidthUnit = 100.0f;
-    constexpr float decibelsPerGainUnit = 100.0f;
-    constexpr float gainOffsetDecibels = 90.0f;
+    /** A parameter's physical range: the normalised value p shows as
+        p x (maximum - minimum) + minimum.
+    */
+    struct Range
+    {
+        double minimum;
+        double maximum;
+    };
 
-    // Azimuth: degrees, clockwise seen from above, 0 straight ahead.
-    constexpr float azimuthDegrees (float value) noexcept { return (value - 0.5f) * degreesPerAzimuthUnit; }
-    constexpr float azimuthValue (float degrees) noexcept { return degrees / degreesPerAzimuthUnit + 0.5f; }
+    // clang-format off
+    // In parameter order; showOnOrbelScene is a toggle and has none.
+    constexpr std::array<Range, 5> ranges {{
+        { -180.0, 180.0 },  // Azimuth: degrees, clockwise seen from above, 0 straight ahead
+        {  -90.0,  90.0 },  // Elevation: degrees, positive upward
+        {    0.0,   4.0 },  // Distance: metres, 1 m at 0.25
+        {    0.0, 100.0 },  // Width: percent of the layout's channel offsets
+        {  -90.0,  10.0 },  // Gain: decibels, 0 dB at 0.9
+    }};
+    // clang-format on
 
-    // Elevation: degrees, positive upward.
-    constexpr float elevationDegrees (float value) noexcept { return (value - 0.5f) * degreesPerElevationUnit; }
-    constexpr float elevationValue (float degrees) noexcept { return degrees / degreesPerElevationUnit + 0.5f; }
+    constexpr int numRanges = static_cast<int> (ranges.size());
 
-    // Distance: metres, 1 = 4 m.
-    constexpr float distanceMetres (float value) noexcept { return value * metresPerDistanceUnit; }
-    constexpr float distanceValue (float metres) noexcept { return metres / metresPerDistanceUnit; }
+    constexpr const Range& rangeOf (int index) noexcept
+    {
+        return ranges[static_cast<std::size_t> (index)];
+    }
 
-    // Width: percent of the layout's channel offsets.
-    constexpr float widthPercent (float value) noexcept { return value * percentPerWidthUnit; }
-    constexpr float widthValue (float percent) noexcept { return percent / percentPerWidthUnit; }
+    /** The normalised value of a value in the parameter's units. */
+    constexpr float toNormalised (int index, double value) noexcept
+    {
+        const auto& range = rangeOf (index);
+        return static_cast<float> ((value - range.minimum) / (range.maximum - range.minimum));
+    }
 
-    // Gain: decibels from -90 to +10, 0 dB at 0.9.
-    constexpr float gainDecibels (float value) noexcept { return decibelsPerGainUnit * value - gainOffsetDecibels; }
-    constexpr float gainValue (float decibels) noexcept { return (decibels + gainOffsetDecibels) / decibelsPerGainUnit; }
+    /** A normalised value in the parameter's units. */
+    constexpr double toUnits (int index, float normalised) noexcept
+    {
+        const auto& range = rangeOf (index);
+        return static_cast<double> (normalised) * (range.maximum - range.minimum) + range.minimum;
+    }
+
+    /** The showOnOrbelScene toggle: shown from 0.5 up. */
+    constexpr bool isShown (float normalised) noexcept
+    {
+        return normalised >= 0.5f;
+    }
 } // namespace ParameterUnits

@@ -10,6 +10,8 @@ packages=(
     libasound2-dev libfreetype-dev libfontconfig1-dev libpng-dev libjpeg-dev zlib1g-dev
     libx11-dev libxext-dev libxrandr-dev libxinerama-dev libxcursor-dev libxcomposite-dev
     libgl-dev libxtst-dev
+    # the renderer's FLAC and Ogg Vorbis files (Debian's JUCE leaves these codecs out)
+    libflac-dev libvorbis-dev libogg-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils fonts-dejavu-core

@@ -8,6 +8,7 @@
 #   VELORIN_SANITIZERS=0          skip the sanitizer builds (a quicker local run)
 #   VELORIN_FUZZ_SECONDS          how long the saved-state fuzzer searches (default 60)
 #   VELORIN_ADMOSC_FUZZ_SECONDS   how long the ADM-OSC packet fuzzer searches (default 20)
+#   VELORIN_AIFF_FUZZ_SECONDS     how long the AIFF channel-layout fuzzer searches (default 20)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -45,8 +46,9 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 
 sanitizer_tree "$velorin_build-asan" address,undefined -DVELORIN_BUILD_FUZZERS=ON \
     -DVELORIN_FUZZ_SECONDS="${VELORIN_FUZZ_SECONDS:-60}" \
-    -DVELORIN_ADMOSC_FUZZ_SECONDS="${VELORIN_ADMOSC_FUZZ_SECONDS:-20}"
-cmake --build "$velorin_build-asan" --target velorin_tests velorin_encoding_tests velorin_state_fuzzer velorin_admosc_fuzzer
+    -DVELORIN_ADMOSC_FUZZ_SECONDS="${VELORIN_ADMOSC_FUZZ_SECONDS:-20}" \
+    -DVELORIN_AIFF_FUZZ_SECONDS="${VELORIN_AIFF_FUZZ_SECONDS:-20}"
+cmake --build "$velorin_build-asan" --target velorin_tests velorin_encoding_tests velorin_state_fuzzer velorin_admosc_fuzzer velorin_aiff_layout_fuzzer
 run_ctest "$velorin_build-asan"
 
 sanitizer_tree "$velorin_build-tsan" thread

@@ -1,5 +1,7 @@
 #include "Lv2EditorBridge.h"
 
+#include "Lv2ParameterPorts.h"
+
 #include <processor/VevazovAzudAudioProcessor.h>
 
 Lv2EditorBridge::Lv2EditorBridge (VevazovAzudAudioProcessor& processorToFollow, std::uint32_t firstParameterPort, HostInterface host)
@@ -18,7 +20,13 @@ Lv2EditorBridge::~Lv2EditorBridge()
 void Lv2EditorBridge::audioProcessorParameterChanged (juce::AudioProcessor*, int parameterIndex, float newValue)
 {
     if (const auto port = portToTell (parameterIndex))
-        hostInterface.writeValue (*port, newValue);
+        hostInterface.writeValue (*port, Lv2ParameterPorts::portValue (parameterIndex, newValue));
+}
+
+void Lv2EditorBridge::tellHostEveryValue()
+{
+    for (auto index = 0; index < VevazovAzudAudioProcessor::numParameters; ++index)
+        audioProcessorParameterChanged (&processor, index, processor.getParameterValue (index));
 }
 
 void Lv2EditorBridge::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int parameterIndex)

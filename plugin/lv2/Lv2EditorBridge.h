@@ -13,7 +13,8 @@ class VevazovAzudAudioProcessor;
     the host. An LV2 host learns a control port's new value only from the plug-in's
     interface, so this writes each such value into the parameter's port, and
     brackets a drag with the host's touch notices where the host offers them: the
-    host's controls follow and its automation records the move.
+    host's controls follow and its automation records the move. The values go
+    in the ports' units.
 
     The host's interface functions belong to its interface thread, which is the
     framework's message thread while the editor is open; changes notified on any
@@ -35,6 +36,11 @@ public:
 
     Lv2EditorBridge (const Lv2EditorBridge&) = delete;
     Lv2EditorBridge& operator= (const Lv2EditorBridge&) = delete;
+
+    /** Writes every parameter's value into its port, for a host that shows
+        something else; on the message thread only, like every write.
+    */
+    void tellHostEveryValue();
 
 private:
     void audioProcessorParameterChanged (juce::AudioProcessor*, int parameterIndex, float newValue) override;

@@ -8,13 +8,16 @@
 #include "Lv2Turtle.h"
 
 #include <plugin/PluginFactory.h>
+#include <plugin/PluginIdentity.h>
 #include <plugin/WindowManagerAtoms.h>
 #include <processor/VevazovAzudAudioProcessor.h>
 
+#include <lv2/atom/atom.h>
 #include <lv2/core/lv2.h>
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/state/state.h>
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
 
 #include <cstring>
 #include <iostream>
@@ -49,13 +52,42 @@ namespace
         return static_cast<std::uint32_t> (processor.getTotalNumInputChannels() + processor.getTotalNumOutputChannels() + frameworkPortsAfterAudio);
     }
 
+    /** The state keys that say how a saved state's ports hold their values. */
+    struct PortStateKeys
+    {
+        // Stored with every state: the LV2 minor version whose port meanings it was saved with.
+        LV2_URID portVersion = 0;
+
+        // The framework's key for the processor's state, which every saved state carries.
+        LV2_URID frameworkState = 0;
+        LV2_URID atomInt = 0;
+    };
+
+    PortStateKeys portStateKeysFrom (const LV2_Feature* const* features)
+    {
+        for (auto* feature = features; feature != nullptr && *feature != nullptr; ++feature)
+        {
+            if (std::strcmp ((*feature)->URI, LV2_URID__map) != 0 || (*feature)->data == nullptr)
+                continue;
+
+            const auto* map = static_cast<const LV2_URID_Map*> ((*feature)->data);
+            const auto key = [map] (const juce::String& uri)
+            { return map->map (map->handle, uri.toRawUTF8()); };
+
+            return { key (juce::String (JucePlugin_LV2URI) + ":PortVersion"), key (juce::String (JucePlugin_LV2URI) + ":StateString"), key (LV2_ATOM__Int) };
+        }
+
+        return {};
+    }
+
     struct Instance
     {
-        Instance (LV2_Handle frameworkInstance, VevazovAzudAudioProcessor& processorInside)
+        Instance (LV2_Handle frameworkInstance, VevazovAzudAudioProcessor& processorInside, PortStateKeys keys)
             : framework (frameworkInstance),
               processor (processorInside),
               firstParameterPort (firstParameterPortOf (processorInside)),
-              parameterPorts (processorInside)
+              parameterPorts (processorInside),
+              portStateKeys (keys)
         {
         }
 
@@ -63,6 +95,7 @@ namespace
         VevazovAzudAudioProcessor& processor;
         const std::uint32_t firstParameterPort;
         Lv2ParameterPorts parameterPorts;
+        const PortStateKeys portStateKeys;
     };
 
     Instance& instanceOf (LV2_Handle handle) { return *static_cast<Instance*> (handle); }
@@ -89,7 +122,7 @@ namespace
             return nullptr;
         }
 
-        return new Instance (frameworkInstance, *processor);
+        return new Instance (frameworkInstance, *processor, portStateKeysFrom (features));
     }
 
     void connectPort (LV2_Handle handle, uint32_t port, void* data)
@@ -134,7 +167,31 @@ namespace
 
     LV2_State_Status saveState (LV2_Handle handle, LV2_State_Store_Function store, LV2_State_Handle state, uint32_t flags, const LV2_Feature* const* features)
     {
-        return frameworkState().save (instanceOf (handle).framework, store, state, flags, features);
+        const auto& instance = instanceOf (handle);
+        const auto status = frameworkState().save (instance.framework, store, state, flags, features);
+
+        if (status == LV2_STATE_SUCCESS && instance.portStateKeys.portVersion != 0)
+        {
+            const std::int32_t version = PluginIdentity::lv2MinorVersion;
+            store (state, instance.portStateKeys.portVersion, &version, sizeof (version), instance.portStateKeys.atomInt, LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE);
+        }
+
+        return status;
+    }
+
+    /** How a state's ports hold their values: normalised in a whole state saved
+        before they were in units, in units otherwise (presets of a program alone
+        carry no processor state and leave the ports as they were).
+    */
+    Lv2ParameterPorts::SavedPorts savedPortsOf (const PortStateKeys& keys, LV2_State_Retrieve_Function retrieve, LV2_State_Handle state)
+    {
+        size_t size = 0;
+        std::uint32_t type = 0, flags = 0;
+        const auto hasKey = [&] (LV2_URID key)
+        { return key != 0 && retrieve (state, key, &size, &type, &flags) != nullptr; };
+
+        const auto savedBeforeUnits = hasKey (keys.frameworkState) && ! hasKey (keys.portVersion);
+        return savedBeforeUnits ? Lv2ParameterPorts::SavedPorts::normalised : Lv2ParameterPorts::SavedPorts::inUnits;
     }
 
     LV2_State_Status restoreState (LV2_Handle handle, LV2_State_Retrieve_Function retrieve, LV2_State_Handle state, uint32_t flags, const LV2_Feature* const* features)
@@ -143,7 +200,7 @@ namespace
         const auto status = frameworkState().restore (instance.framework, retrieve, state, flags, features);
 
         if (status == LV2_STATE_SUCCESS)
-            instance.parameterPorts.stateRestored();
+            instance.parameterPorts.stateRestored (savedPortsOf (instance.portStateKeys, retrieve, state));
 
         return status;
     }
@@ -167,12 +224,18 @@ namespace
         const auto path = juce::String (juce::CharPointer_UTF8 (libraryPath));
         const auto library = juce::File::isAbsolutePath (path) ? juce::File (path) : juce::File::getCurrentWorkingDirectory().getChildFile (path);
         const auto file = library.getSiblingFile ("dsp.ttl");
-        const auto description = Lv2Turtle::withParameterPorts (file.loadFileAsString(), *processor, static_cast<int> (firstParameterPortOf (*processor)));
+        const auto description = Lv2Turtle::withVersionAndMaker (Lv2Turtle::withParameterPorts (file.loadFileAsString(), *processor, static_cast<int> (firstParameterPortOf (*processor))));
+        const auto manifestFile = library.getSiblingFile ("manifest.ttl");
+        const auto manifest = Lv2Turtle::manifestWithVersion (manifestFile.loadFileAsString());
 
-        if (description.isEmpty() || ! file.replaceWithText (description))
+        for (const auto& [target, text] : { std::pair { file, description }, std::pair { manifestFile, manifest } })
         {
-            std::cerr << "Cannot declare the parameters as ports in " << file.getFullPathName() << ": its layout is not the one expected\n";
-            return 1;
+            // The framework writes Windows line ends by default; the bundle keeps Unix ones.
+            if (text.isEmpty() || ! target.replaceWithText (text, false, false, "\n"))
+            {
+                std::cerr << "Cannot describe the plug-in in " << target.getFullPathName() << ": its layout is not the one expected\n";
+                return 1;
+            }
         }
 
         return 0;
@@ -219,6 +282,18 @@ namespace
         return host;
     }
 
+    /** A host that restored ports saved as normalised values shows those; once the
+        editor is open it is told the values in units, and saves them so.
+    */
+    void showValuesInUnits (Lv2ParameterPorts& ports, Lv2EditorBridge& bridge)
+    {
+        if (! ports.hostShowsNormalisedValues())
+            return;
+
+        bridge.tellHostEveryValue();
+        ports.hostToldValuesInUnits();
+    }
+
     LV2UI_Handle instantiateUi (const LV2UI_Descriptor*, const char* pluginUri, const char* bundlePath, LV2UI_Write_Function write, LV2UI_Controller controller, LV2UI_Widget* widget, const LV2_Feature* const* features)
     {
         // The framework's interface reaches its own instance; the host hands out ours.
@@ -259,7 +334,9 @@ namespace
         {
             auto& editors = openEditors();
             const std::lock_guard<std::mutex> lock (editors.mutex);
-            editors.bridges[handle] = std::make_unique<Lv2EditorBridge> (instance->processor, instance->firstParameterPort, hostInterfaceFor (write, controller, touch));
+            auto& bridge = editors.bridges[handle];
+            bridge = std::make_unique<Lv2EditorBridge> (instance->processor, instance->firstParameterPort, hostInterfaceFor (write, controller, touch));
+            showValuesInUnits (instance->parameterPorts, *bridge);
         }
 
         return handle;

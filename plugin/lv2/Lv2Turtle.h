@@ -19,4 +19,16 @@ namespace Lv2Turtle
     juce::String withParameterPorts (const juce::String& frameworkDescription,
                                      VevazovAzudAudioProcessor& processor,
                                      int firstParameterPort);
+
+    /** The description with the plug-in's LV2 version and its maker as an
+        organisation with a web site (the framework declares an empty e-mail
+        address); empty if it is not laid out as this expects.
+    */
+    juce::String withVersionAndMaker (const juce::String& description);
+
+    /** The framework's manifest with the LV2 version beside the plug-in's entry,
+        where hosts compare the versions of bundles before loading them; empty if
+        it is not laid out as this expects.
+    */
+    juce::String manifestWithVersion (const juce::String& frameworkManifest);
 } // namespace Lv2Turtle

@@ -1,13 +1,16 @@
 // The VST3 entry point of Velorin.vst3. The framework's VST3 wrapper does the
 // work; this thin layer in front of its factory hands every component out behind
-// a guard that keeps hosts' process calls to the buses they arranged.
+// a guard that keeps hosts' process calls to the buses they arranged, and every
+// edit controller behind one that shows the parameters' values in their units.
 
 #include "Vst3ComponentGuard.h"
+#include "Vst3UnitsController.h"
 
 #include <plugin/WindowManagerAtoms.h>
 
 #include <pluginterfaces/base/ipluginbase.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
+#include <pluginterfaces/vst/ivsteditcontroller.h>
 
 #include <atomic>
 #include <cstring>
@@ -84,8 +87,10 @@ namespace
         {
             const ScopedWindowManagerAtoms atoms;
 
-            // Edit controllers are the framework's own; only components are guarded.
-            if (object == nullptr || ! isComponentClass (classId))
+            if (object != nullptr && isClassOf (classId, kVstComponentControllerClass))
+                return createController (classId, interfaceId, object);
+
+            if (object == nullptr || ! isClassOf (classId, kVstAudioEffectClass))
                 return factory->createInstance (classId, interfaceId, object);
 
             *object = nullptr;
@@ -108,14 +113,29 @@ namespace
         }
 
     private:
-        bool isComponentClass (FIDString classId)
+        /** The framework's edit controller, behind the layer that gives hosts the values in units. */
+        tresult createController (FIDString classId, FIDString interfaceId, void** object)
+        {
+            *object = nullptr;
+            Vst::IEditController* controller = nullptr;
+
+            if (factory->createInstance (classId, Vst::IEditController::iid, reinterpret_cast<void**> (&controller)) != kResultOk || controller == nullptr)
+                return kNoInterface;
+
+            auto* units = new Vst3UnitsController (controller);
+            const auto result = units->queryInterface (interfaceId, object);
+            units->release();
+            return result;
+        }
+
+        bool isClassOf (FIDString classId, const char* category)
         {
             for (int32 index = 0; index < factory->countClasses(); ++index)
             {
                 PClassInfo info {};
 
                 if (factory->getClassInfo (index, &info) == kResultOk && FUnknownPrivate::iidEqual (info.cid, classId))
-                    return std::strcmp (info.category, kVstAudioEffectClass) == 0;
+                    return std::strcmp (info.category, category) == 0;
             }
 
             return false;

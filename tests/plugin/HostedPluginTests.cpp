@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <set>
+#include <tuple>
 
 namespace
 {
@@ -280,14 +281,71 @@ TEST_P (HostedPlugin, offersEachInputCountOfTheLayoutsIntoFourOutputs)
 // The framework's LV2 host reads no version; the bundle carries it for other hosts.
 TEST (Lv2Bundle, describesVersionMakerAndEveryParameterAsAControlPortOnly)
 {
-    const auto description = juce::File (VELORIN_LV2_BUNDLE).getChildFile ("dsp.ttl").loadFileAsString();
+    const auto bundle = juce::File (VELORIN_LV2_BUNDLE);
+    const auto description = bundle.getChildFile ("dsp.ttl").loadFileAsString();
 
-    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "lv2:minorVersion 2", "lv2:microVersion 0", "doap:revision \"1.2.0\"", "lv2:symbol \"Azimuth\"", "lv2:symbol \"Elevation\"", "lv2:symbol \"Distance\"", "lv2:symbol \"Width\"", "lv2:symbol \"Gain\"", "lv2:symbol \"showOnOrbelScene\"", "lv2:index 22 ;" })
+    for (const auto* expected : { "doap:name \"Velorin\"", "foaf:name \"Korvanne\"", "foaf:homepage <https://www.korvanne.example>", "lv2:minorVersion 4", "lv2:microVersion 0", "doap:revision \"1.2.0\"", "lv2:symbol \"Azimuth\"", "lv2:symbol \"Elevation\"", "lv2:symbol \"Distance\"", "lv2:symbol \"Width\"", "lv2:symbol \"Gain\"", "lv2:symbol \"showOnOrbelScene\"", "lv2:index 22 ;",
+                                  // The ports in their units (read by Ardour in its test), a toggle the last.
+                                  "lv2:minimum -180.0 ;",
+                                  "lv2:maximum 10.0 ;",
+                                  "units:render \"%f\xc2\xb0\"",
+                                  "units:symbol \"m\"",
+                                  "units:unit units:db",
+                                  "lv2:portProperty lv2:toggled" })
         EXPECT_TRUE (description.contains (expected)) << expected;
 
     // Declared once: a host would show a parameter declared as a property as well twice.
     EXPECT_FALSE (description.contains ("lv2:Parameter"));
     EXPECT_FALSE (description.contains ("patch:writable"));
+
+    // The maker has a web site and no e-mail address; hosts compare versions in the manifest.
+    EXPECT_FALSE (description.contains ("foaf:mbox"));
+    EXPECT_TRUE (bundle.getChildFile ("manifest.ttl").loadFileAsString().contains ("\ta lv2:Plugin ;\n\tlv2:minorVersion 4 ;\n\tlv2:microVersion 0 ;\n"));
+}
+
+TEST (HostedVst3, showsAndReadsEveryParameterInItsUnitWhileVst2ShowsTheNormalisedValue)
+{
+    juce::VST3PluginFormat vst3;
+    juce::String error;
+    auto plugin = vst3.createInstanceFromDescription (describe (vst3, VELORIN_VST3_BUNDLE), sampleRate, blockSize, error);
+    ASSERT_NE (plugin, nullptr) << error;
+
+    // clang-format off
+    // Any value the host asks about, not only the current one: { index, value, text }.
+    const std::tuple<int, float, const char*> shown[] {
+        { 0, 0.5f + 30.0f / 360.0f, "30.0\xc2\xb0" },   { 0, 0.0f,   "\xe2\x88\x92" "180.0\xc2\xb0" },
+        { 1, 0.5f - 12.0f / 180.0f, "\xe2\x88\x92" "12.0\xc2\xb0" }, { 1, 0.5f, "0.0\xc2\xb0" },
+        { 2, 0.25f, "1.00 m" },                         { 2, 0.1f,   "0.40 m" },
+        { 3, 0.5f,  "50 %" },                           { 3, 1.0f,   "100 %" },
+        { 4, 0.84f, "\xe2\x88\x92" "6.0 dB" },           { 4, 0.9f,   "0.0 dB" },   { 4, 1.0f, "10.0 dB" },
+        { 5, 1.0f,  "Shown" },                          { 5, 0.2f,   "Hidden" },
+    };
+
+    // With or without the unit; beyond the range held at its ends, an azimuth turned round.
+    const std::tuple<int, const char*, float> typed[] {
+        { 0, "30", 0.5f + 30.0f / 360.0f },   { 0, "-90\xc2\xb0", 0.25f },   { 0, "190 deg", 10.0f / 360.0f },
+        { 1, "\xe2\x88\x92" "45", 0.25f },    { 1, "100", 1.0f },
+        { 2, "1.5m", 0.375f },                { 2, "9 m", 1.0f },
+        { 3, "75 %", 0.75f },                 { 3, "-5", 0.0f },
+        { 4, "-6 dB", 0.84f },                { 4, "+10", 1.0f },
+        { 5, "hidden", 0.0f },                { 5, "On", 1.0f },
+    };
+    // clang-format on
+
+    for (const auto& [index, value, text] : shown)
+        EXPECT_EQ (hostedParameter (*plugin, index)->getText (value, 64), juce::String (juce::CharPointer_UTF8 (text))) << index << " " << value;
+
+    for (const auto& [index, text, value] : typed)
+        EXPECT_FLOAT_EQ (hostedParameter (*plugin, index)->getValueForText (juce::CharPointer_UTF8 (text)), value) << text;
+
+    // The values themselves, which hosts save, stay normalised.
+    EXPECT_FLOAT_EQ (hostedParameter (*plugin, 4)->getValue(), 0.9f);
+
+    juce::VSTPluginFormat vst2;
+    auto legacy = vst2.createInstanceFromDescription (describe (vst2, VELORIN_VST2_BINARY), sampleRate, blockSize, error);
+    ASSERT_NE (legacy, nullptr) << error;
+    EXPECT_EQ (hostedParameter (*legacy, 4)->getCurrentValueAsText(), "0.9");
+    EXPECT_EQ (hostedParameter (*legacy, 2)->getCurrentValueAsText(), "0.25");
 }
 
 namespace

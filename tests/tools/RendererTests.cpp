@@ -1,11 +1,17 @@
+#include <tools/render/AudioFileFormats.h>
+
+#include <FLAC/metadata.h>
 #include <gtest/gtest.h>
 
 #include <juce_audio_formats/juce_audio_formats.h>
 
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace
@@ -297,6 +303,9 @@ TEST_F (Renderer, rejectsBadCommandLinesWithOneLineAndNoFile)
     expectRejected ({ "--azimuth", "left", "--output", output }, "needs a number");
     expectRejected ({ "--azimuth", "nan", "--output", output }, "needs a number");
     expectRejected ({ "--format", "B", "--output", output }, "FuMa or ambiX");
+    expectRejected ({ "--bits", "20", "--output", output }, "--bits must be 16, 24 or 32");
+    expectRejected ({ "--type", "mp3", "--output", output }, "--type must be wav or flac");
+    expectRejected ({ "--bits", "32", "--output", directory.getChildFile ("never.flac").getFullPathName() }, "FLAC holds 16 or 24-bit samples");
     expectRejected ({ "--output" }, "missing value");
     expectRejected ({ "a.wav", "b.wav", "--output", output }, "need --output-dir");
     expectRejected ({ "--output-dir", directory.getFullPathName(), "--output", output, "a.wav" }, "cannot be used together");
@@ -312,7 +321,7 @@ TEST_F (Renderer, rejectsInputsItCannotUse)
 
     const auto text = directory.getChildFile ("text.wav");
     text.replaceWithText ("this is not audio");
-    expectRejected ({ "--input", text.getFullPathName(), "--output", output }, "not a WAV file");
+    expectRejected ({ "--input", text.getFullPathName(), "--output", output }, "not a WAV, FLAC, AIFF or Ogg Vorbis file");
 
     const auto threeChannels = directory.getChildFile ("three.wav");
     writeWav (threeChannels, 3, 100);
@@ -546,4 +555,159 @@ TEST_F (Renderer, stopsOnCtrlCOrTerminationAndLeavesNoOutputBehind)
         EXPECT_TRUE (WIFSIGNALED (status) && WTERMSIG (status) == signalNumber) << status;
         EXPECT_EQ (directory.findChildFiles (juce::File::findFilesAndDirectories, false), juce::Array<juce::File> { input });
     }
+}
+
+namespace
+{
+    /** A file of the framework's format of a type; only its last channel sounds. */
+    void writeInput (const juce::File& file, AudioFileFormats::Type type, int numChannels)
+    {
+        auto samples = noise (numChannels, 4800);
+
+        for (auto channel = 0; channel + 1 < numChannels; ++channel)
+            samples.clear (channel, 0, samples.getNumSamples());
+
+        file.deleteFile();
+        const auto format = AudioFileFormats::create (type);
+        std::unique_ptr<juce::AudioFormatWriter> writer (format->createWriterFor (file.createOutputStream().release(), 48000.0, static_cast<unsigned int> (numChannels), type == AudioFileFormats::Type::oggVorbis ? 0 : 24, {}, 0));
+        ASSERT_NE (writer, nullptr);
+        writer->writeFromAudioSampleBuffer (samples, 0, samples.getNumSamples());
+    }
+
+    /** Adds a tag to a FLAC file, as FLAC's encoder keeps a WAV file's channel mask. */
+    void addFlacTag (const juce::File& file, const juce::String& tag)
+    {
+        auto* chain = FLAC__metadata_chain_new();
+        ASSERT_TRUE (FLAC__metadata_chain_read (chain, file.getFullPathName().toRawUTF8()));
+        auto* comments = FLAC__metadata_object_new (FLAC__METADATA_TYPE_VORBIS_COMMENT);
+        FLAC__StreamMetadata_VorbisComment_Entry entry { static_cast<FLAC__uint32> (tag.getNumBytesAsUTF8()), (FLAC__byte*) tag.toRawUTF8() };
+        FLAC__metadata_object_vorbiscomment_append_comment (comments, entry, true);
+
+        auto* position = FLAC__metadata_iterator_new();
+        FLAC__metadata_iterator_init (position, chain);
+        ASSERT_TRUE (FLAC__metadata_iterator_insert_block_after (position, comments));
+        FLAC__metadata_iterator_delete (position);
+        ASSERT_TRUE (FLAC__metadata_chain_write (chain, true, false));
+        FLAC__metadata_chain_delete (chain);
+    }
+
+    /** Adds a channel layout chunk (tag, bitmap, one label per channel) to an AIFF file. */
+    void addAiffLayout (const juce::File& file, juce::uint32 tag, juce::uint32 bitmap, std::initializer_list<juce::uint32> labels)
+    {
+        juce::MemoryBlock bytes;
+        file.loadFileAsData (bytes);
+        juce::MemoryOutputStream out (bytes, true);
+        out.write ("CHAN", 4);
+        out.writeIntBigEndian (static_cast<int> (12 + 20 * labels.size()));
+
+        for (const auto word : { tag, bitmap, static_cast<juce::uint32> (labels.size()) })
+            out.writeIntBigEndian (static_cast<int> (word));
+
+        for (const auto label : labels)
+            for (const auto word : { label, 0u, 0u, 0u, 0u })
+                out.writeIntBigEndian (static_cast<int> (word));
+
+        out.flush();
+        const auto formSize = juce::ByteOrder::swapIfLittleEndian (static_cast<juce::uint32> (bytes.getSize() - 8));
+        bytes.copyFrom (&formSize, 4, 4);
+        file.replaceWithData (bytes.getData(), bytes.getSize());
+    }
+} // namespace
+
+TEST_F (Renderer, readsFlacAiffAndOggVorbisAndTakesTheLayoutTheirFilesName)
+{
+    using Type = AudioFileFormats::Type;
+    using Naming = std::function<void (const juce::File&)>; // what the file says about its speakers
+
+    // clang-format off
+    const std::tuple<Type, int, Naming, const char*> cases[] {
+        { Type::flac,      6, [] (auto& f) { addFlacTag (f, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=0x60F"); }, "input layout \"5.1 - L R C Lfe Ls Rs\", from the file's channel mask" },
+        { Type::flac,      8, [] (auto& f) { addFlacTag (f, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=0x63F"); }, "input layout \"7.1 - L R C Lfe Ls Rs Sl Sr\", from the file's channel mask" },
+        { Type::flac,      4, {},                                                                          "input layout \"4.0 - L R Ls Rs\", from the channel count; the file has no channel mask" },
+        { Type::aiff,      8, [] (auto& f) { addAiffLayout (f, 1u << 16, 0x737, {}); },                    "input layout \"8.0 - L R C Ls Rs Cs Sl Sr\", from the file's channel layout" },
+        { Type::aiff,      4, [] (auto& f) { addAiffLayout (f, 0, 0, { 1, 2, 10, 11 }); },                 "input layout \"4.0 - L R Ls Rs\", from the file's channel layout" },
+        { Type::aiff,      6, [] (auto& f) { addAiffLayout (f, (121u << 16) | 6, 0, {}); },                "input layout \"5.1 - L R C Lfe Ls Rs\", from the file's channel layout" },
+        { Type::aiff,      2, {},                                                                          "input layout \"Stereo\", from the channel count" },
+        { Type::oggVorbis, 6, {},                                                                          "input layout \"5.1 - L C R Ls Rs Lfe\", from the channel count, in the order of Ogg Vorbis" },
+        { Type::oggVorbis, 8, {},                                                                          "input layout \"7.1 - L C R Sl Sr Ls Rs Lfe\", from the channel count, in the order of Ogg Vorbis" },
+    };
+    // clang-format on
+
+    const auto input = directory.getChildFile ("bed.in");
+    const auto output = directory.getChildFile ("bed-bformat.wav");
+
+    for (const auto& [type, numChannels, name, expected] : cases)
+    {
+        writeInput (input, type, numChannels);
+
+        if (name)
+            name (input);
+
+        const auto result = runRenderer ({ input.getFullPathName(), "--output", output.getFullPathName() });
+        ASSERT_EQ (result.exitCode, 0) << result.output;
+        EXPECT_TRUE (result.output.contains (expected)) << result.output;
+        EXPECT_GT (readAll (*openWav (output)).getMagnitude (0, 0, 4800), 0.05f) << expected;
+    }
+
+    const auto never = directory.getChildFile ("never.wav").getFullPathName();
+    writeInput (input, Type::aiff, 6);
+    addAiffLayout (input, (123u << 16) | 6, 0, {});
+    expectRejected ({ input.getFullPathName(), "--output", never }, "bed.in's channel layout tag 0x7b0006 is not one the renderer reads; choose a layout with --layout");
+    writeInput (input, Type::aiff, 4);
+    addAiffLayout (input, 0, 0, { 1, 2, 33, 34 });
+    expectRejected ({ input.getFullPathName(), "--output", never }, "labels a channel 33, which is no speaker");
+    writeInput (input, Type::flac, 2);
+    addFlacTag (input, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=left");
+    expectRejected ({ input.getFullPathName(), "--output", never }, "is not a hexadecimal channel mask");
+}
+
+TEST_F (Renderer, writesPcmWavAndFlacRoundedToTheStepDitheredAt16BitsAndWarnsWhenTheyClip)
+{
+    const auto reference = directory.getChildFile ("float.wav");
+    ASSERT_EQ (runRenderer ({ "--output", reference.getFullPathName() }).exitCode, 0);
+    const auto exact = readAll (*openWav (reference));
+
+    juce::AudioFormatManager formats;
+    AudioFileFormats::registerReadable (formats);
+
+    for (const auto& [name, bits, type] : { std::tuple { "pcm16.wav", 16, "WAV" }, { "pcm24.wav", 24, "WAV" }, { "pcm16.flac", 16, "FLAC" }, { "pcm24.flac", 24, "FLAC" } })
+    {
+        const auto file = directory.getChildFile (name);
+        const auto result = runRenderer ({ "--output", file.getFullPathName(), "--bits", juce::String (bits), "--block-size", "100" });
+        ASSERT_EQ (result.exitCode, 0) << result.output;
+        EXPECT_TRUE (result.output.contains (juce::String (bits) + "-bit " + type)) << result.output;
+        EXPECT_FALSE (result.output.contains ("clipped")) << result.output;
+
+        std::unique_ptr<juce::AudioFormatReader> reader (formats.createReaderFor (file));
+        ASSERT_NE (reader, nullptr);
+        EXPECT_EQ (reader->bitsPerSample, static_cast<unsigned int> (bits));
+        const auto samples = readAll (*reader);
+        ASSERT_EQ (samples.getNumSamples(), exact.getNumSamples());
+
+        // Rounded to the nearest step; at 16 bits TPDF dither adds up to a step either
+        // side, and the silent Y and Z carry it.
+        const auto step = std::ldexp (1.0, 1 - bits);
+        auto largestError = 0.0;
+
+        for (auto channel = 0; channel < 4; ++channel)
+            for (auto i = 0; i < samples.getNumSamples(); ++i)
+                largestError = std::max (largestError, std::abs (static_cast<double> (samples.getSample (channel, i)) - static_cast<double> (exact.getSample (channel, i))) / step);
+
+        EXPECT_LE (largestError, bits == 16 ? 1.5 : 0.5) << name;
+        EXPECT_EQ (samples.getMagnitude (1, 0, samples.getNumSamples()) > 0.0f, bits == 16) << name;
+    }
+
+    // The same samples whatever the block size, dither included.
+    const auto again = directory.getChildFile ("again.flac");
+    ASSERT_EQ (runRenderer ({ "--output", again.getFullPathName(), "--bits", "16", "--block-size", "4096" }).exitCode, 0);
+    juce::MemoryBlock first, second;
+    directory.getChildFile ("pcm16.flac").loadFileAsData (first);
+    again.loadFileAsData (second);
+    EXPECT_EQ (first, second);
+
+    const auto loud = runRenderer ({ "--output", directory.getChildFile ("loud.wav").getFullPathName(), "--bits", "24", "--gain", "10" });
+    EXPECT_EQ (loud.exitCode, 0);
+    EXPECT_TRUE (loud.output.contains ("warning: loud.wav clipped:")) << loud.output;
+    EXPECT_TRUE (loud.output.contains ("the peak is +3.98 dBFS (W)")) << loud.output;
+    EXPECT_FALSE (runRenderer ({ "--output", directory.getChildFile ("loud-float.wav").getFullPathName(), "--gain", "10" }).output.contains ("clipped"));
 }

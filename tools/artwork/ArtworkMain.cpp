@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "Catalogue.h"
 #include "ContactSheet.h"
 #include "EditorPreview.h"
@@ -10,19 +11,22 @@
 namespace
 {
     constexpr auto usage =
-        "usage: velorin-artwork <resources-dir> [--contact-sheet <file.png>] [--previews <dir>]\n"
+        "usage: velorin-artwork <resources-dir> [--contact-sheet <file.png>] [--previews <dir>] [--app-icons <dir>]\n"
         "  Draws every embedded image into <resources-dir>. The same program always writes\n"
         "  the same bytes, so the committed files can be checked by regenerating them.\n"
         "  --contact-sheet  also writes one PNG showing the whole set for review\n"
         "  --previews       also writes editor-top-preview.png, editor-cote-preview.png and\n"
         "                   editor-welcome-preview.png: the backgrounds with the other images\n"
-        "                   composited where the editor draws them\n";
+        "                   composited where the editor draws them\n"
+        "  --app-icons      also writes the Standalone's icon in every size of a desktop icon\n"
+        "                   theme, as <dir>/<size>x<size>/apps/velorin.png\n";
 
     struct Arguments
     {
         juce::File resources;
         juce::File contactSheet;
         juce::File previews;
+        juce::File appIcons;
     };
 
     std::optional<Arguments> parseArguments (const juce::StringArray& arguments)
@@ -38,6 +42,8 @@ namespace
                 parsed.contactSheet = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
             else if (argument == "--previews" && hasValue)
                 parsed.previews = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
+            else if (argument == "--app-icons" && hasValue)
+                parsed.appIcons = juce::File::getCurrentWorkingDirectory().getChildFile (arguments[++index]);
             else if (! argument.startsWith ("-") && parsed.resources == juce::File())
                 parsed.resources = juce::File::getCurrentWorkingDirectory().getChildFile (argument);
             else
@@ -110,6 +116,10 @@ int main (int argc, char* argv[])
         written = writePng (parsed->previews.getChildFile ("editor-cote-preview.png"), artwork::drawEditorPreview (set, artwork::EditorView::unwrapped)) && written;
         written = writePng (parsed->previews.getChildFile ("editor-welcome-preview.png"), artwork::drawWelcomePreview (set)) && written;
     }
+
+    if (parsed->appIcons != juce::File())
+        for (const auto size : artwork::appIconSizes)
+            written = writePng (parsed->appIcons.getChildFile (juce::String (size) + "x" + juce::String (size)).getChildFile ("apps/velorin.png"), artwork::drawAppIcon (size)) && written;
 
     return written ? 0 : 1;
 }

@@ -35,16 +35,18 @@ namespace
     struct CountedLayout
     {
         int numChannels;
-        int layoutId;
+        int wavOrder;
+        int vorbisOrder;
     };
 
-    // The usual WAV order for each channel count, for files without a mask.
+    // The usual order for each channel count, for files that name no speakers:
+    // WAV's, and the order the Vorbis format fixes for Ogg Vorbis files.
     constexpr std::array<CountedLayout, 5> countedLayouts {{
-        { 1, 0 },   // Mono
-        { 2, 1 },   // Stereo
-        { 4, 2 },   // 4.0 - L R Ls Rs
-        { 6, 4 },   // 5.1 - L R C Lfe Ls Rs
-        { 8, 8 },   // 7.1 - L R C Lfe Ls Rs Sl Sr
+        { 1, 0, 0 },  // Mono
+        { 2, 1, 1 },  // Stereo
+        { 4, 2, 2 },  // 4.0 - L R Ls Rs
+        { 6, 4, 5 },  // 5.1 - L R C Lfe Ls Rs; in Vorbis 5.1 - L C R Ls Rs Lfe
+        { 8, 8, 9 },  // 7.1 - L R C Lfe Ls Rs Sl Sr; in Vorbis 7.1 - L C R Sl Sr Ls Rs Lfe
     }};
     // clang-format on
 
@@ -60,33 +62,32 @@ namespace
         return true;
     }
 
-    LayoutChoice layoutFromCount (int numChannels)
+    LayoutChoice layoutFromCount (int numChannels, bool inVorbisOrder)
     {
         for (const auto& row : countedLayouts)
             if (row.numChannels == numChannels)
-                return { row.layoutId, "from the channel count; the file has no channel mask", {} };
+                return inVorbisOrder ? LayoutChoice { row.vorbisOrder, "from the channel count, in the order of Ogg Vorbis", {} }
+                                     : LayoutChoice { row.wavOrder, "from the channel count; the file has no channel mask", {} };
 
         return { InputLayouts::noLayout, {}, "no layout reads " + juce::String (numChannels) + " channels; choose one with --layout (see --help)" };
     }
 
-    LayoutChoice layoutFromSpeakers (const juce::AudioChannelSet& speakers, const juce::String& fileName)
+    LayoutChoice layoutFromSpeakers (const juce::Array<Speaker>& types, const juce::String& namedBy, const juce::String& fileName)
     {
-        const auto types = speakers.getChannelTypes();
-
         for (const auto& row : maskedLayouts)
             if (hasSpeakersInOrder (row, types))
-                return { row.layoutId, "from the file's channel mask", {} };
+                return { row.layoutId, "from the file's " + namedBy, {} };
 
         juce::StringArray names;
 
         for (const auto type : types)
-            names.add (juce::AudioChannelSet::getAbbreviatedChannelTypeName (type));
+            names.add (type == juce::AudioChannelSet::unknown ? juce::String ("?") : juce::AudioChannelSet::getAbbreviatedChannelTypeName (type));
 
-        return { InputLayouts::noLayout, {}, fileName + "'s channel mask names the speakers " + names.joinIntoString (" ") + ", which match no input layout; choose one with --layout (see --help)" };
+        return { InputLayouts::noLayout, {}, fileName + "'s " + namedBy + " names the speakers " + names.joinIntoString (" ") + ", which match no input layout; choose one with --layout (see --help)" };
     }
 } // namespace
 
-LayoutChoice chooseInputLayout (int requestedLayout, juce::AudioFormatReader* file, const juce::String& fileName)
+LayoutChoice chooseInputLayout (int requestedLayout, const InputChannels* file, const juce::String& fileName)
 {
     if (requestedLayout != InputLayouts::noLayout)
         return { requestedLayout, "from --layout", {} };
@@ -94,14 +95,14 @@ LayoutChoice chooseInputLayout (int requestedLayout, juce::AudioFormatReader* fi
     if (file == nullptr)
         return { InputLayouts::monoLayout, "the built-in demo is mono", {} };
 
-    const auto numChannels = static_cast<int> (file->numChannels);
-    const auto mask = static_cast<juce::uint32> (file->metadataValues.getValue ("ChannelMask", "0").getIntValue());
+    if (file->problem.isNotEmpty())
+        return { InputLayouts::noLayout, {}, fileName + "'s " + file->problem + "; choose a layout with --layout (see --help)" };
 
-    if (mask == 0)
-        return layoutFromCount (numChannels);
+    if (! file->speakers.has_value())
+        return layoutFromCount (file->numChannels, file->inVorbisOrder);
 
-    if (const auto numSpeakers = juce::countNumberOfBits (mask); numSpeakers != numChannels)
-        return { InputLayouts::noLayout, {}, fileName + "'s channel mask names " + juce::String (numSpeakers) + " speakers for its " + juce::String (numChannels) + " channels; choose a layout with --layout (see --help)" };
+    if (const auto numSpeakers = file->speakers->size(); numSpeakers != file->numChannels)
+        return { InputLayouts::noLayout, {}, fileName + "'s " + file->namedBy + " names " + juce::String (numSpeakers) + " speakers for its " + juce::String (file->numChannels) + " channels; choose a layout with --layout (see --help)" };
 
-    return layoutFromSpeakers (file->getChannelLayout(), fileName);
+    return layoutFromSpeakers (*file->speakers, file->namedBy, fileName);
 }

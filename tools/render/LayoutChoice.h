@@ -1,8 +1,8 @@
 #pragma once
 
-#include <processor/InputLayouts.h>
+#include "InputChannels.h"
 
-#include <juce_audio_formats/juce_audio_formats.h>
+#include <processor/InputLayouts.h>
 
 /** The input layout a render uses and why, or why none fits. */
 struct LayoutChoice
@@ -13,7 +13,8 @@ struct LayoutChoice
 };
 
 /** The layout asked for with --layout; else, for a file, the layout with the speakers
-    its channel mask names, in the file's order, or without a mask the usual WAV
-    order for its channel count; else (no file: the built-in demo) "Mono".
+    it names (in a channel mask or a channel layout), in the file's order, or without
+    them the usual order for its channel count (WAV's; Vorbis's for an Ogg Vorbis
+    file); else (no file: the built-in demo) "Mono".
 */
-LayoutChoice chooseInputLayout (int requestedLayout, juce::AudioFormatReader* file, const juce::String& fileName);
+LayoutChoice chooseInputLayout (int requestedLayout, const InputChannels* file, const juce::String& fileName);

@@ -1,8 +1,10 @@
 #include "OfflineRenderer.h"
 
 #include "DemoSignal.h"
+#include "InputChannels.h"
 #include "Interruption.h"
 #include "LayoutChoice.h"
+#include "PcmQuantiser.h"
 #include "RenderProgress.h"
 
 #include <processor/InputLayouts.h>
@@ -18,14 +20,16 @@ namespace
 {
     constexpr double demoSampleRate = 48000.0;
     constexpr int numOutputs = InputLayouts::numOutputChannels;
-    constexpr int outputBitDepth = 32;
+    constexpr int floatBits = 32;
+    constexpr int flacQualityOption = 5; // libFLAC's default compression
 
     static_assert (positionFields.size() == VevazovAzudAudioProcessor::gainIndex + 1, "one position field per parameter, in parameter order");
 
-    /** The samples to encode: a WAV file read block by block, or the demo in memory. */
+    /** The samples to encode: a file read block by block, or the demo in memory. */
     struct Input
     {
         std::unique_ptr<juce::AudioFormatReader> file;
+        InputChannels channels;
         juce::AudioBuffer<float> demo;
         double sampleRate = 0.0;
         juce::String error;
@@ -55,18 +59,19 @@ namespace
         }
 
         if (! file.existsAsFile())
-            return { {}, {}, 0.0, "cannot read " + file.getFullPathName() + ": no such file" };
+            return { {}, {}, {}, 0.0, "cannot read " + file.getFullPathName() + ": no such file" };
 
-        auto stream = file.createInputStream();
-        juce::WavAudioFormat wav;
-        input.file.reset (stream != nullptr ? wav.createReaderFor (stream.release(), true) : nullptr);
+        juce::AudioFormatManager formats;
+        AudioFileFormats::registerReadable (formats);
+        input.file.reset (formats.createReaderFor (file.createInputStream()));
 
         if (input.file == nullptr)
-            return { {}, {}, 0.0, "cannot read " + file.getFullPathName() + ": not a WAV file" };
+            return { {}, {}, {}, 0.0, "cannot read " + file.getFullPathName() + ": not a WAV, FLAC, AIFF or Ogg Vorbis file" };
 
         if (const auto numChannels = input.getNumChannels(); ! InputLayouts::isSupportedInputCount (numChannels))
-            return { {}, {}, 0.0, file.getFileName() + " has " + juce::String (numChannels) + " channels; 1, 2, 4, 6 or 8 are supported" };
+            return { {}, {}, {}, 0.0, file.getFileName() + " has " + juce::String (numChannels) + " channels; 1, 2, 4, 6 or 8 are supported" };
 
+        input.channels = readInputChannels (file, *input.file);
         input.sampleRate = input.file->sampleRate;
         return input;
     }
@@ -107,8 +112,7 @@ namespace
     {
         for (size_t index = 0; index < positionFields.size(); ++index)
         {
-            const auto& field = positionFields[index];
-            const auto value = field.parameterValue (position.*field.member);
+            const auto value = ParameterUnits::toNormalised (static_cast<int> (index), static_cast<double> (position.*positionFields[index].member));
 
             if (applied[index] != value)
             {
@@ -118,15 +122,30 @@ namespace
         }
     }
 
+    /** "32-bit float WAV", "24-bit FLAC", "16-bit WAV with TPDF dither". */
+    juce::String sampleFormatOf (const RenderJob& job)
+    {
+        const auto isFlac = job.outputType == AudioFileFormats::Type::flac;
+        return juce::String (job.bits) + "-bit " + (job.bits == floatBits ? "float " : "") + (isFlac ? "FLAC" : "WAV")
+               + (PcmQuantiser::dithers (job.bits) ? " with TPDF dither" : "");
+    }
+
     /** The output, written to a temporary file beside the target and moved into
         place only once complete; until then, destroying it removes the temporary file.
     */
     class OutputFile
     {
     public:
-        explicit OutputFile (const juce::File& targetFile)
-            : target (targetFile), temporary (targetFile)
+        OutputFile (const RenderJob& jobToWrite, int maximumBlockSize)
+            : job (jobToWrite), target (jobToWrite.output), temporary (jobToWrite.output)
         {
+            if (job.bits != floatBits)
+            {
+                quantiser.emplace (job.bits, numOutputs);
+
+                for (auto& samples : wholeSamples)
+                    samples.resize (static_cast<size_t> (maximumBlockSize));
+            }
         }
 
         juce::String open (double sampleRate)
@@ -137,11 +156,13 @@ namespace
                 return "cannot write " + target.getFullPathName();
 
             // B-format channels are no speaker feeds: the file carries no speaker mask.
-            juce::WavAudioFormat wav;
-            writer.reset (wav.createWriterFor (stream.get(), sampleRate, juce::AudioChannelSet::discreteChannels (numOutputs), outputBitDepth, {}, 0));
+            const auto format = AudioFileFormats::create (job.outputType);
+            writer.reset (job.outputType == AudioFileFormats::Type::flac
+                              ? format->createWriterFor (stream.get(), sampleRate, static_cast<unsigned int> (numOutputs), job.bits, {}, flacQualityOption)
+                              : format->createWriterFor (stream.get(), sampleRate, juce::AudioChannelSet::discreteChannels (numOutputs), job.bits, {}, 0));
 
             if (writer == nullptr)
-                return "cannot write a 32-bit float WAV to " + target.getFullPathName();
+                return "cannot write a " + sampleFormatOf (job) + " at " + juce::String (sampleRate) + " Hz to " + target.getFullPathName();
 
             stream.release(); // the writer owns it now
             return {};
@@ -149,12 +170,28 @@ namespace
 
         bool write (const juce::AudioBuffer<float>& block, int length)
         {
-            return writer->writeFromFloatArrays (block.getArrayOfReadPointers(), numOutputs, length);
+            if (! quantiser.has_value())
+                return writer->writeFromFloatArrays (block.getArrayOfReadPointers(), numOutputs, length);
+
+            std::array<const int*, numOutputs + 1> channels {}; // the writer reads up to a null
+
+            for (auto channel = 0; channel < numOutputs; ++channel)
+            {
+                auto* samples = wholeSamples[static_cast<size_t> (channel)].data();
+                quantiser->quantise (channel, block.getReadPointer (channel), samples, length);
+                channels[static_cast<size_t> (channel)] = samples;
+            }
+
+            return writer->write (channels.data(), length);
         }
+
+        juce::int64 getNumClipped() const noexcept { return quantiser.has_value() ? quantiser->getNumClipped() : 0; }
 
         juce::String commit()
         {
-            const auto flushed = writer->flush();
+            // The framework's FLAC writer completes its stream only as it closes, and
+            // answers a flush with false.
+            const auto flushed = job.outputType == AudioFileFormats::Type::flac || writer->flush();
             writer.reset();
 
             if (! flushed || ! temporary.overwriteTargetFileWithTemporary())
@@ -164,9 +201,12 @@ namespace
         }
 
     private:
+        const RenderJob& job;
         juce::File target;
         juce::TemporaryFile temporary;
         std::unique_ptr<juce::AudioFormatWriter> writer; // closed before the temporary file goes
+        std::optional<PcmQuantiser> quantiser; // for PCM outputs
+        std::array<std::vector<int>, numOutputs> wholeSamples;
     };
 
     void prepareProcessor (VevazovAzudAudioProcessor& processor, const RenderOptions& options, const Input& input, int layoutId, AppliedValues& applied, const SourcePosition& start)
@@ -196,7 +236,7 @@ RenderOutcome renderOffline (const RenderOptions& options, const RenderJob& job,
         return failure (input.error);
 
     const auto numInputs = input.getNumChannels();
-    const auto choice = chooseInputLayout (options.layout, input.file.get(), job.input.getFileName());
+    const auto choice = chooseInputLayout (options.layout, input.file != nullptr ? &input.channels : nullptr, job.input.getFileName());
 
     if (choice.error.isNotEmpty())
         return failure (choice.error);
@@ -211,7 +251,7 @@ RenderOutcome renderOffline (const RenderOptions& options, const RenderJob& job,
     AppliedValues applied;
     prepareProcessor (processor, options, input, choice.layoutId, applied, path.positionAt (0.0));
 
-    OutputFile output (job.output);
+    OutputFile output (job, options.blockSize);
 
     if (const auto error = output.open (input.sampleRate); error.isNotEmpty())
         return failure (error);
@@ -262,6 +302,8 @@ RenderOutcome renderOffline (const RenderOptions& options, const RenderJob& job,
     result.layoutReason = choice.reason;
     result.sampleRate = input.sampleRate;
     result.numSamples = length;
+    result.sampleFormat = sampleFormatOf (job);
+    result.clippedSamples = output.getNumClipped();
     return { result, {}, 0 };
 }
 

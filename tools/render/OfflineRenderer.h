@@ -17,6 +17,8 @@ struct RenderResult
     juce::String layoutReason; // why this layout: from --layout, the channel mask or the count
     double sampleRate = 0.0;
     juce::int64 numSamples = 0;
+    juce::String sampleFormat; // "32-bit float WAV", "24-bit FLAC", ...
+    juce::int64 clippedSamples = 0; // PCM samples that were beyond full scale
 };
 
 struct RenderOutcome

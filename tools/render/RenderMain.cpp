@@ -3,6 +3,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <algorithm>
 #include <iostream>
 
 namespace
@@ -13,7 +14,7 @@ namespace
     void printResult (const RenderResult& result)
     {
         std::cout << "Wrote " << result.output.getFullPathName() << "\n"
-                  << "  4-channel 32-bit float B-format (" << result.channelNames.joinIntoString (" ") << "), "
+                  << "  4-channel B-format (" << result.channelNames.joinIntoString (" ") << "), " << result.sampleFormat << ", "
                   << result.sampleRate << " Hz, " << juce::String (static_cast<double> (result.numSamples) / result.sampleRate, 2) << " s\n"
                   << "  input layout \"" << result.layoutName << "\", " << result.layoutReason << "\n"
                   << "Peak levels:";
@@ -22,6 +23,21 @@ namespace
             std::cout << "  " << result.channelNames[channel] << " " << decibelText (result.peaks[static_cast<size_t> (channel)]);
 
         std::cout << std::endl;
+    }
+
+    /** Says how far a PCM output went beyond full scale, on the error stream. */
+    void warnOfClipping (const RenderResult& result)
+    {
+        if (result.clippedSamples == 0)
+            return;
+
+        const auto loudest = std::max_element (result.peaks.begin(), result.peaks.end());
+        const auto channel = result.channelNames[static_cast<int> (loudest - result.peaks.begin())];
+        const auto over = juce::String (juce::Decibels::gainToDecibels (*loudest), 2);
+
+        std::cerr << "velorin-render: warning: " << result.output.getFileName() << " clipped: " << result.clippedSamples
+                  << " samples were beyond full scale; the peak is +" << over << " dBFS (" << channel << "). "
+                  << "Lower --gain by " << over << " dB or more, or write 32-bit float." << std::endl;
     }
 
     struct LoadedPath
@@ -107,6 +123,7 @@ int main (int argc, char* argv[])
         if (outcome.result.has_value())
         {
             printResult (*outcome.result);
+            warnOfClipping (*outcome.result);
             continue;
         }
 

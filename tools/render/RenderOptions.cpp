@@ -6,7 +6,9 @@
 
 namespace
 {
-    constexpr auto batchSuffix = "-bformat.wav";
+    constexpr auto batchSuffix = "-bformat";
+    constexpr int floatBits = 32;
+    constexpr int flacDefaultBits = 24;
     constexpr int minimumBlockSize = 1;
     constexpr int maximumBlockSize = 65536;
     constexpr int helpColumn = 22;
@@ -62,6 +64,43 @@ namespace
         return {};
     }
 
+    juce::String applyBits (RenderOptions& options, const juce::String& value)
+    {
+        const auto trimmed = value.trim();
+
+        if (trimmed != "16" && trimmed != "24" && trimmed != "32")
+            return "--bits must be 16, 24 or 32, not \"" + value + "\"";
+
+        options.bits = trimmed.getIntValue();
+        return {};
+    }
+
+    juce::String applyType (RenderOptions& options, const juce::String& value)
+    {
+        if (value.equalsIgnoreCase ("wav"))
+            options.outputType = AudioFileFormats::Type::wav;
+        else if (value.equalsIgnoreCase ("flac"))
+            options.outputType = AudioFileFormats::Type::flac;
+        else
+            return "--type must be wav or flac, not \"" + value + "\"";
+
+        return {};
+    }
+
+    AudioFileFormats::Type outputTypeOf (const RenderOptions& options, const juce::File& output)
+    {
+        if (options.outputType.has_value())
+            return *options.outputType;
+
+        return output.hasFileExtension ("flac") ? AudioFileFormats::Type::flac : AudioFileFormats::Type::wav;
+    }
+
+    RenderJob jobFor (const RenderOptions& options, const juce::File& input, const juce::File& output)
+    {
+        const auto type = outputTypeOf (options, output);
+        return { input, output, type, options.bits.value_or (type == AudioFileFormats::Type::flac ? flacDefaultBits : floatBits) };
+    }
+
     juce::String applyBlockSize (RenderOptions& options, const juce::String& value)
     {
         const auto number = parseNumber (value);
@@ -80,13 +119,15 @@ namespace
     }
 
     // clang-format off
-    constexpr std::array<ValueOption, 8> valueOptions {{
-        { "--input", "FILE", "input WAV of 1, 2, 4, 6 or 8 channels; may be named without --input",
+    constexpr std::array<ValueOption, 10> valueOptions {{
+        { "--input", "FILE", "input WAV, FLAC, AIFF or Ogg Vorbis file of 1, 2, 4, 6 or 8 channels; may be named without --input",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.inputs.add (fileArgument (v)); return {}; } },
-        { "--output", "FILE", "4-channel 32-bit float WAV to write (default: velorin-render.wav)",
+        { "--output", "FILE", "4-channel B-format file to write (default: velorin-render.wav); a name ending in .flac writes FLAC",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.output = fileArgument (v); return {}; } },
-        { "--output-dir", "DIR", "render each input to DIR/<name>-bformat.wav (DIR is made if missing)",
+        { "--output-dir", "DIR", "render each input to DIR/<name>-bformat.wav or .flac (DIR is made if missing)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String { o.outputDirectory = fileArgument (v); return {}; } },
+        { "--type", "wav|flac", "output file type (default: from the --output name, else wav)", applyType },
+        { "--bits", "16|24|32", "16-bit PCM (TPDF-dithered), 24-bit PCM or 32-bit float (default 32; FLAC: 16 or 24, default 24)", applyBits },
         { "--format", "NAME", "FuMa (W X Y Z) or ambiX (W Y Z X, default)",
           [] (RenderOptions& o, const juce::String& v) -> juce::String
           {
@@ -171,6 +212,10 @@ namespace
 
         const auto jobs = renderJobs (options);
 
+        for (const auto& job : jobs)
+            if (job.outputType == AudioFileFormats::Type::flac && job.bits == floatBits)
+                return "FLAC holds 16 or 24-bit samples, not 32-bit float; choose --bits 16 or 24, or a WAV output";
+
         for (auto later = jobs.begin(); later != jobs.end(); ++later)
             for (auto earlier = jobs.begin(); earlier != later; ++earlier)
                 if (earlier->output == later->output)
@@ -183,13 +228,13 @@ namespace
 std::vector<RenderJob> renderJobs (const RenderOptions& options)
 {
     if (options.inputs.isEmpty() || options.outputDirectory == juce::File())
-        return { { options.inputs.isEmpty() ? juce::File() : options.inputs.getFirst(),
-                   options.output.value_or (fileArgument ("velorin-render.wav")) } };
+        return { jobFor (options, options.inputs.isEmpty() ? juce::File() : options.inputs.getFirst(), options.output.value_or (fileArgument ("velorin-render.wav"))) };
 
+    const auto extension = options.outputType == AudioFileFormats::Type::flac ? ".flac" : ".wav";
     std::vector<RenderJob> jobs;
 
     for (const auto& input : options.inputs)
-        jobs.push_back ({ input, options.outputDirectory.getChildFile (input.getFileNameWithoutExtension() + batchSuffix) });
+        jobs.push_back (jobFor (options, input, options.outputDirectory.getChildFile (input.getFileNameWithoutExtension() + batchSuffix + extension)));
 
     return jobs;
 }
@@ -241,9 +286,9 @@ juce::String renderUsage()
     { return "  " + left.paddedRight (' ', helpColumn) + " " + help + "\n"; };
 
     juce::String text;
-    text << "velorin-render: encodes WAV files into 4-channel B-format, offline, running the\n"
-         << "plug-in's processor exactly as a host does. Without an input it renders a built-in\n"
-         << "mono demo melody.\n\n"
+    text << "velorin-render: encodes WAV, FLAC, AIFF and Ogg Vorbis files into 4-channel B-format\n"
+         << "WAV or FLAC files, offline, running the plug-in's processor exactly as a host does.\n"
+         << "Without an input it renders a built-in mono demo melody.\n\n"
          << "Usage: velorin-render [options] [--output FILE] [FILE]\n"
          << "       velorin-render [options] --output-dir DIR FILE...\n\n";
 
@@ -256,11 +301,16 @@ juce::String renderUsage()
 
     text << row ("--help", "this text")
          << "\nInput layouts: --layout wins; a WAV file with a channel mask gets the layout with its\n"
-         << "speakers in the file's order (surrounds marked as back or side speakers); a file\n"
-         << "without one gets the usual WAV order: 1 Mono, 2 Stereo, 4 \"4.0 - L R Ls Rs\",\n"
-         << "6 \"5.1 - L R C Lfe Ls Rs\", 8 \"7.1 - L R C Lfe Ls Rs Sl Sr\". A mask that no layout\n"
-         << "matches is an error: choose a layout with --layout. The render prints the layout it\n"
-         << "used and why.\n"
+         << "speakers in the file's order (surrounds marked as back or side speakers), and so\n"
+         << "do a FLAC file with a WAVEFORMATEXTENSIBLE_CHANNEL_MASK tag and an AIFF file with a\n"
+         << "channel layout; a file without one gets the usual WAV order: 1 Mono, 2 Stereo,\n"
+         << "4 \"4.0 - L R Ls Rs\", 6 \"5.1 - L R C Lfe Ls Rs\", 8 \"7.1 - L R C Lfe Ls Rs Sl Sr\".\n"
+         << "Ogg Vorbis files have Vorbis's order: 6 \"5.1 - L C R Ls Rs Lfe\", 8 \"7.1 - L C R Sl\n"
+         << "Sr Ls Rs Lfe\". A mask that no layout matches is an error: choose a layout with\n"
+         << "--layout. The render prints the layout it used and why.\n"
+         << "\nOutput: 32-bit float WAV by default; 16 and 24-bit PCM are rounded to the nearest\n"
+         << "step, 16-bit with TPDF dither. A PCM output whose samples went beyond full scale\n"
+         << "is still written, with a warning that gives its peak.\n"
          << "\nPath files (--path): one row per point, seconds,azimuth,elevation,distance,width,gain\n"
          << "in the units above. Trailing columns may be left out and keep the previous row's\n"
          << "value (the first row's come from the options). Times never go backwards; two rows\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioFileFormats.h"
 #include "SourcePosition.h"
 
 #include <juce_core/juce_core.h>
@@ -21,6 +22,8 @@ struct RenderOptions
     int layout = -1; // -1: chosen from the input file
     int attenuation = 0; // 0 "Off", 1-5
     int blockSize = 512;
+    std::optional<AudioFileFormats::Type> outputType; // WAV or FLAC; none: from the output's name
+    std::optional<int> bits; // 16, 24 or 32 (float); none: 32 for WAV, 24 for FLAC
     bool showHelp = false;
 };
 
@@ -29,6 +32,8 @@ struct RenderJob
 {
     juce::File input; // none: the demo
     juce::File output;
+    AudioFileFormats::Type outputType = AudioFileFormats::Type::wav;
+    int bits = 32; // 32: float
 };
 
 /** The renders the options ask for, in the order the inputs were given. */

@@ -314,11 +314,16 @@ TEST_P (ArdourGui, editorSceneAndDragsInTheSceneAreSavedAndArdourQuitsCleanly)
     const auto reopened = tools.runScript ("show-values.lua", { sessionFolder.getFullPathName(), sessionName }, [] (const juce::String& text)
                                            { return text.contains ("shown 2 Elevation"); });
     ASSERT_TRUE (reopened.succeeded) << tools.getLog();
+    // LV2 controls hold degrees; the others the normalised values.
     const auto shown = ArdourTools::readShownValues (reopened.output);
-    EXPECT_FLOAT_EQ (shown.at ({ 1, "Azimuth" }), 0.5f) << "the other instance moved";
-    EXPECT_FLOAT_EQ (shown.at ({ 1, "Elevation" }), 0.5f);
-    EXPECT_NEAR (shown.at ({ 2, "Azimuth" }), expected.x, 0.01f) << "the drag was not saved";
-    EXPECT_NEAR (shown.at ({ 2, "Elevation" }), expected.y, 0.01f);
+    const auto azimuth = [&] (float normalised)
+    { return format == "LV2" ? (normalised - 0.5f) * 360.0f : normalised; };
+    const auto elevation = [&] (float normalised)
+    { return format == "LV2" ? (normalised - 0.5f) * 180.0f : normalised; };
+    EXPECT_FLOAT_EQ (shown.at ({ 1, "Azimuth" }), azimuth (0.5f)) << "the other instance moved";
+    EXPECT_FLOAT_EQ (shown.at ({ 1, "Elevation" }), elevation (0.5f));
+    EXPECT_NEAR (shown.at ({ 2, "Azimuth" }), azimuth (expected.x), azimuth (0.51f) - azimuth (0.5f)) << "the drag was not saved";
+    EXPECT_NEAR (shown.at ({ 2, "Elevation" }), elevation (expected.y), elevation (0.51f) - elevation (0.5f));
 }
 
 INSTANTIATE_TEST_SUITE_P (Formats, ArdourGui, testing::Values ("VST2", "VST3", "LV2"), [] (const auto& testInfo)

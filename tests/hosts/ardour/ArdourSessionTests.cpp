@@ -35,6 +35,10 @@ namespace
     // Values that convert to the renderer's units and back exactly: 45 degrees right,
     // 22.5 degrees down, 0.5 m, 75 % width, -2.5 dB, hidden from the scene.
     const std::vector<float> testValues { 0.625f, 0.375f, 0.125f, 0.75f, 0.875f, 0.0f };
+
+    // The same in the units of LV2's ports: degrees, degrees, metres, percent, dB, the toggle.
+    const std::vector<float> defaultValuesInUnits { 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 1.0f };
+    const std::vector<float> testValuesInUnits { 45.0f, -22.5f, 0.5f, 75.0f, -2.5f, 0.0f };
     const juce::StringArray renderOptions { "--azimuth", "45", "--elevation", "-22.5", "--distance", "0.5", "--width", "75", "--gain", "-2.5", "--block-size", juce::String (hostBlockSize) };
 
     struct ArdourFormat
@@ -43,6 +47,12 @@ namespace
 
         // VST2 and LV2 plug-ins always have eight inputs; a VST3's bus follows the track.
         bool busFollowsTrack;
+
+        // Ardour's controls hold LV2 ports' values in their units, and VST values normalised.
+        bool controlsInUnits;
+
+        const std::vector<float>& defaults() const { return controlsInUnits ? defaultValuesInUnits : defaultValues; }
+        const std::vector<float>& values() const { return controlsInUnits ? testValuesInUnits : testValues; }
     };
 
     void PrintTo (const ArdourFormat& format, std::ostream* stream)
@@ -165,7 +175,7 @@ namespace
         for (auto width : trackWidths)
             widths.add (juce::String (width));
 
-        for (auto value : testValues)
+        for (auto value : format.values())
             values.add (juce::String (value));
 
         const auto built = [&]
@@ -371,12 +381,12 @@ TEST_P (ArdourSession, exportOfEveryTrackWidthMatchesTheRenderer)
 
 TEST_P (ArdourSession, showsThePlugInsOwnValuesOnceInserted)
 {
-    expectShown (run->shownWhenInserted, defaultValues);
+    expectShown (run->shownWhenInserted, GetParam().defaults());
 }
 
 TEST_P (ArdourSession, showsTheSavedValuesAfterReopening)
 {
-    expectShown (run->shownWhenReopened, testValues);
+    expectShown (run->shownWhenReopened, GetParam().values());
 }
 
 TEST_P (ArdourSession, theFrameworkRaisesNoAssertion)
@@ -386,6 +396,6 @@ TEST_P (ArdourSession, theFrameworkRaisesNoAssertion)
 
 INSTANTIATE_TEST_SUITE_P (Formats,
                           ArdourSession,
-                          ::testing::Values (ArdourFormat { "VST2", false }, ArdourFormat { "VST3", true }, ArdourFormat { "LV2", false }),
+                          ::testing::Values (ArdourFormat { "VST2", false, false }, ArdourFormat { "VST3", true, false }, ArdourFormat { "LV2", false, true }),
                           [] (const auto& testInfo)
                           { return std::string (testInfo.param.label); });

@@ -1,7 +1,8 @@
 -- Builds a test session in Ardour's Lua session tool:
 --   ardour7-lua build-session.lua DIR NAME FORMAT WIDTHS VALUES TAKE_MS SLOT
 -- FORMAT is VST2, VST3 or LV2; WIDTHS a comma-separated list of track widths;
--- VALUES the six parameter values, comma-separated; TAKE_MS how long each track
+-- VALUES the six parameter values as Ardour's controls hold them (normalised for
+-- VST2 and VST3, in the ports' units for LV2), comma-separated; TAKE_MS how long each track
 -- records; SLOT the samples between the starts of consecutive tracks' regions.
 --
 -- One track per width, each with the plug-in first in its chain, all recorded at

@@ -1,11 +1,14 @@
+#include <editor/VevazovAzudAudioProcessorEditor.h>
 #include <plugin/lv2/Lv2EditorBridge.h>
 #include <plugin/lv2/Lv2ParameterPorts.h>
 #include <plugin/lv2/Lv2Turtle.h>
+#include <processor/ParameterUnits.h>
 #include <processor/VevazovAzudAudioProcessor.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <limits>
 #include <thread>
 
@@ -15,12 +18,15 @@ namespace
 
     constexpr std::array<float, 6> defaults { 0.5f, 0.5f, 0.25f, 0.0f, 0.9f, 1.0f };
 
+    // The ports' defaults: degrees, degrees, metres, percent, decibels, shown.
+    constexpr std::array<float, 6> portDefaults { 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 1.0f };
+
     /** The host's side of the six ports: the floats it connects and writes. */
     struct HostPorts
     {
         explicit HostPorts (Lv2ParameterPorts& portsToConnect)
         {
-            values = defaults;
+            values = portDefaults;
 
             for (auto index = 0; index < 6; ++index)
                 portsToConnect.connect (index, &values[static_cast<size_t> (index)]);
@@ -52,8 +58,8 @@ namespace
 //==============================================================================
 TEST_F (Lv2ParameterPortsTest, aValueTheHostWritesReachesTheProcessorAtTheNextRunOnly)
 {
-    host.values[0] = 0.625f;
-    host.values[4] = 0.875f;
+    host.values[0] = 45.0f;
+    host.values[4] = -2.5f;
     EXPECT_EQ (processorValues(), defaults);
 
     ports.applyHostValues();
@@ -72,7 +78,7 @@ TEST_F (Lv2ParameterPortsTest, aPortTheHostLeftAloneKeepsWhatThePlugInSetItself)
     EXPECT_EQ (processor.getParameterValue (2), 0.7f);
 
     // The host's next change of one port wins for that parameter only.
-    host.values[0] = 0.3f;
+    host.values[0] = -72.0f;
     ports.applyHostValues();
     EXPECT_EQ (processor.getParameterValue (0), 0.3f);
     EXPECT_EQ (processor.getParameterValue (2), 0.7f);
@@ -82,7 +88,7 @@ TEST_F (Lv2ParameterPortsTest, unconnectedPortsAndValuesThatAreNotNumbersChangeN
 {
     host.values[0] = std::numeric_limits<float>::quiet_NaN();
     host.values[4] = std::numeric_limits<float>::infinity();
-    host.values[1] = 0.75f;
+    host.values[1] = 45.0f;
     ports.connect (1, nullptr);
     ports.connect (6, &host.values[2]);
     ports.connect (-1, &host.values[2]);
@@ -91,7 +97,7 @@ TEST_F (Lv2ParameterPortsTest, unconnectedPortsAndValuesThatAreNotNumbersChangeN
     EXPECT_EQ (processorValues(), defaults);
 
     // Values outside the declared range are the host's to send and are kept, as every format keeps them.
-    host.values[4] = 1.5f;
+    host.values[4] = 60.0f;
     ports.applyHostValues();
     EXPECT_EQ (processor.getParameterValue (4), 1.5f);
 }
@@ -105,7 +111,7 @@ TEST_F (Lv2ParameterPortsTest, afterARestoreTheFirstRunPlaysWhatTheHostShows)
     processor.setParameter (0, 0.2f);
     processor.setParameter (3, 0.1f);
     ports.stateRestored();
-    host.values[3] = 0.6f;
+    host.values[3] = 60.0f;
 
     ports.applyHostValues();
     EXPECT_EQ (processorValues(), (std::array<float, 6> { 0.5f, 0.5f, 0.25f, 0.6f, 0.9f, 1.0f }));
@@ -120,7 +126,7 @@ TEST (Lv2ParameterPorts, aPortConnectedOnlyAfterARestoreSetsItsParameterAtTheFir
 {
     Processor processor (juce::PluginHostType::UnknownHost);
     Lv2ParameterPorts ports (processor);
-    std::array<float, 6> host = defaults;
+    std::array<float, 6> host = portDefaults;
 
     processor.setParameter (1, 0.3f);
     ports.stateRestored();
@@ -183,7 +189,7 @@ TEST (Lv2EditorBridge, aDragInThePlugInIsWrittenToTheParametersPortBetweenTouche
     drag (processor, 1, { 0.6f, 0.75f });
     drag (processor, 5, { 0.0f });
 
-    EXPECT_EQ (host.calls, (std::vector<std::string> { "grab 18", "write 18 0.6", "write 18 0.75", "release 18", "grab 22", "write 22 0", "release 22" }));
+    EXPECT_EQ (host.calls, (std::vector<std::string> { "grab 18", "write 18 18", "write 18 45", "release 18", "grab 22", "write 22 0", "release 22" }));
 }
 
 TEST (Lv2EditorBridge, withoutTouchNoticesOnlyTheValuesAreWritten)
@@ -194,7 +200,7 @@ TEST (Lv2EditorBridge, withoutTouchNoticesOnlyTheValuesAreWritten)
 
     drag (processor, 0, { 0.25f });
 
-    EXPECT_EQ (host.calls, (std::vector<std::string> { "write 17 0.25" }));
+    EXPECT_EQ (host.calls, (std::vector<std::string> { "write 17 -90" }));
 }
 
 TEST (Lv2EditorBridge, changesNotifiedOffTheMessageThreadOrAfterTheEditorClosedAreNotPassedOn)
@@ -256,4 +262,81 @@ TEST (Lv2Turtle, aDescriptionNotLaidOutAsExpectedGivesNothing)
     EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription().replace ("opts:supportedOption", "opts:other"), processor, 17).isEmpty());
     EXPECT_TRUE (Lv2Turtle::withParameterPorts (frameworkDescription().replace ("\tpatch:writable", "\tpatch:other"), processor, 17).isEmpty());
     EXPECT_FALSE (Lv2Turtle::withParameterPorts (frameworkDescription(), processor, 17).isEmpty());
+}
+
+//==============================================================================
+TEST (Lv2ParameterPorts, aPortAndTheKnobShowingItAgreeToTheLastBitOverTheWholeRange)
+{
+    // Every value of every knob: the editor sets it, the host is told it in the port,
+    // and the port read back gives the parameter the very value the knob gave it.
+    Processor processor (juce::PluginHostType::UnknownHost);
+    Lv2ParameterPorts ports (processor);
+    HostPorts host (ports);
+    Lv2EditorBridge::HostInterface hostInterface;
+    hostInterface.writeValue = [&] (std::uint32_t port, float value)
+    { host.values[port - firstParameterPort] = value; };
+    const Lv2EditorBridge bridge (processor, firstParameterPort, hostInterface);
+    VevazovAzudAudioProcessorEditor editor (processor);
+
+    for (const auto& [name, index] : { std::pair { "sliderAzi", 0 }, { "sliderEle", 1 }, { "sliderDist", 2 }, { "sliderWidth", 3 }, { "sliderGain", 4 } })
+    {
+        const auto& children = editor.getChildren();
+        auto& slider = dynamic_cast<juce::Slider&> (**std::find_if (children.begin(), children.end(), [wanted = juce::String (name)] (auto* child)
+                                                                    { return child->getName() == wanted; }));
+        const auto steps = juce::roundToInt ((slider.getMaximum() - slider.getMinimum()) / slider.getInterval());
+
+        for (auto step = 0; step <= steps; ++step)
+        {
+            slider.setValue (step == 0 ? slider.getMaximum() : slider.getMinimum(), juce::dontSendNotification);
+            slider.setValue (slider.getMinimum() + step * slider.getInterval(), juce::sendNotificationSync);
+            const auto fromKnob = processor.getParameterValue (index);
+            ASSERT_EQ (host.values[(size_t) index], static_cast<float> (slider.getValue())) << name;
+
+            processor.setParameter (index, -1.0f);
+            ports.stateRestored();
+            ports.applyHostValues();
+            ASSERT_EQ (processor.getParameterValue (index), fromKnob) << name << " at " << slider.getValue();
+        }
+    }
+
+    // Between the knobs' steps, as the pads and the scene set them, a port value
+    // reads back as the normalised value, or where the port's float is coarser than
+    // the normalised one, as the value of the nearest port float.
+    for (auto index = 0; index < 5; ++index)
+    {
+        for (auto k = 0; k <= 200000; ++k)
+        {
+            const auto value = static_cast<float> (k) / 200000.0f;
+            const auto port = Lv2ParameterPorts::portValue (index, value);
+            const auto back = Lv2ParameterPorts::normalisedValue (index, port);
+            const auto portStep = static_cast<double> (std::nextafter (std::abs (port), 1.0e9f) - std::abs (port));
+            ASSERT_TRUE (back == value || std::abs (ParameterUnits::toUnits (index, back) - ParameterUnits::toUnits (index, value)) <= portStep) << index << " " << value;
+        }
+    }
+}
+
+TEST_F (Lv2ParameterPortsTest, aSessionSavedWithNormalisedPortsPlaysAsSavedUntilTheHostChangesAPort)
+{
+    // Saved while the ports were normalised: 45 degrees is 0.625 there.
+    host.values = { 0.625f, 0.375f, 0.125f, 0.75f, 0.875f, 0.0f };
+    ports.stateRestored (Lv2ParameterPorts::SavedPorts::normalised);
+    EXPECT_FALSE (ports.hostShowsNormalisedValues());
+
+    ports.applyHostValues();
+    EXPECT_EQ (processorValues(), host.values);
+    EXPECT_TRUE (ports.hostShowsNormalisedValues());
+
+    host.values[0] = -90.0f;
+    ports.applyHostValues();
+    EXPECT_EQ (processor.getParameterValue (0), 0.25f);
+
+    // The editor tells such a host every value in units; its echo changes nothing.
+    ToldHost told;
+    Lv2EditorBridge bridge (processor, firstParameterPort, told.interface (false));
+    bridge.tellHostEveryValue();
+    EXPECT_EQ (told.calls, (std::vector<std::string> { "write 17 -90", "write 18 -22.5", "write 19 0.5", "write 20 75", "write 21 -2.5", "write 22 0" }));
+
+    host.values = { -90.0f, -22.5f, 0.5f, 75.0f, -2.5f, 0.0f };
+    ports.applyHostValues();
+    EXPECT_EQ (processorValues(), (std::array<float, 6> { 0.25f, 0.375f, 0.125f, 0.75f, 0.875f, 0.0f }));
 }
