@@ -141,11 +141,18 @@ TEST_F (SceneWindowTest, theRefreshRepaintsTheWindowOnlyWhenAnInstanceChanged)
         return repaints.count == 0;
     };
 
-    ASSERT_TRUE (pumpMessagesUntil ([&] { return ! processor.isSceneUpdatePending() && quietFor (250); }, 10000)) << "an idle scene draws nothing";
+    ASSERT_TRUE (pumpMessagesUntil ([&]
+                                    { return ! processor.isSceneUpdatePending() && quietFor (250); },
+                                    10000))
+        << "an idle scene draws nothing";
 
     processor.setParameter (Processor::azimuthIndex, 0.3f);
-    EXPECT_TRUE (pumpMessagesUntil ([&] { return repaints.count > 0; }, 2000));
-    EXPECT_TRUE (pumpMessagesUntil ([&] { return scene().getWidgets()[0].azimuth == 0.3f; }, 2000));
+    EXPECT_TRUE (pumpMessagesUntil ([&]
+                                    { return repaints.count > 0; },
+                                    2000));
+    EXPECT_TRUE (pumpMessagesUntil ([&]
+                                    { return scene().getWidgets()[0].azimuth == 0.3f; },
+                                    2000));
 }
 
 TEST_F (SceneWindowTest, aPrepareOffTheMessageThreadHasTheMessageThreadMakeTheWindow)
@@ -207,6 +214,48 @@ TEST_F (SceneWindowTest, instancesMadeAndDestroyedOnAHostThreadWaitForTheMessage
     host.join();
     EXPECT_EQ (scene().getWidgets().size(), 1);
     EXPECT_NE (window(), nullptr);
+}
+
+TEST_F (SceneWindowTest, restoresOnAHostThreadWhileTheWindowMovesEndAsTheLastOneSaid)
+{
+    HostedProcessor restored;
+    getSceneSettings().transparentWindowIsVisible = true;
+    restored.prepare (2);
+    ASSERT_NE (window(), nullptr);
+
+    const auto restore = [&] (int step)
+    {
+        juce::XmlElement root ("Root");
+        const std::pair<const char*, int> values[] { { "transparentWindowX", 120 + step }, { "transparentWindowY", 110 }, { "transparentWindowWidth", 400 }, { "transparentWindowHeight", 250 + step }, { "transparentWindowIsVisible", step % 2 } };
+
+        for (const auto& [key, value] : values)
+            root.createNewChildElement (key)->addTextElement (juce::String (value));
+
+        juce::MemoryBlock state;
+        juce::AudioProcessor::copyXmlToBinary (root, state);
+        restored.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+    };
+
+    std::atomic<bool> done { false };
+    std::thread host ([&]
+                      {
+                          for (auto step = 0; step < 60; ++step)
+                              restore (step);
+
+                          done = true; });
+
+    // Meanwhile the window keeps being moved, as the window system would.
+    for (auto move = 0; ! done.load(); ++move)
+    {
+        window()->setTopLeftPosition (20 + move % 40, 30);
+        pumpMessages (1);
+    }
+
+    host.join();
+    pumpMessages (100);
+    EXPECT_EQ (window()->getBounds(), juce::Rectangle<int> (179, 110, 400, 309));
+    EXPECT_TRUE (window()->isVisible());
+    EXPECT_TRUE (savedText (restored).contains ("<transparentWindowX>179</transparentWindowX>"));
 }
 
 TEST_F (SceneWindowTest, survivesHundredsOfInstancesComingAndGoingInAnyOrder)
