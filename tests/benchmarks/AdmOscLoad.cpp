@@ -120,34 +120,49 @@ namespace
     /** Restores the states in turn on a thread of the host's, as a host restoring a
         session does while its message thread runs; the time each restore took, in ms.
     */
-    std::vector<double> restoreTimes (Processor& processor, const std::vector<juce::MemoryBlock>& states, int rounds)
+    std::vector<double> restoreTimes (Processor& processor, const std::vector<juce::MemoryBlock>& states, int rounds, bool onMessageThread)
     {
         std::vector<double> times;
         std::atomic<bool> done { false };
-        std::thread host ([&]
-                          {
-                              for (auto round = 0; round < rounds; ++round)
-                                  for (const auto& state : states)
-                                  {
-                                      const auto start = juce::Time::getMillisecondCounterHiRes();
-                                      processor.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
-                                      times.push_back (juce::Time::getMillisecondCounterHiRes() - start);
-                                      juce::Thread::sleep (30);
-                                  }
+        const auto restoreAll = [&]
+        {
+            for (auto round = 0; round < rounds; ++round)
+                for (const auto& state : states)
+                {
+                    const auto start = juce::Time::getMillisecondCounterHiRes();
+                    processor.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+                    times.push_back (juce::Time::getMillisecondCounterHiRes() - start);
 
-                              done = true; });
+                    if (onMessageThread)
+                        pumpMessages (30);
+                    else
+                        juce::Thread::sleep (30);
+                }
 
-        while (! done)
-            pumpMessages (1);
+            done = true;
+        };
 
-        host.join();
+        if (onMessageThread)
+        {
+            restoreAll();
+        }
+        else
+        {
+            std::thread host (restoreAll);
+
+            while (! done)
+                pumpMessages (1);
+
+            host.join();
+        }
+
         std::sort (times.begin(), times.end());
         return times;
     }
 
-    void reportRestores (const char* what, const std::vector<double>& times)
+    void reportRestores (const char* what, const char* where, const std::vector<double>& times)
     {
-        std::cout << "restore that " << what << ", " << times.size() << " restores on a host thread: median " << times[times.size() / 2]
+        std::cout << "restore that " << what << ", " << times.size() << " restores on " << where << ": median " << times[times.size() / 2]
                   << " ms, worst " << times.back() << " ms" << std::endl;
     }
 } // namespace
@@ -165,6 +180,10 @@ int main (int argc, char** argv)
     settings.receiveEnabled = true;
     settings.receivePort = port;
     processor.setAdmOscSettings (settings);
+
+    // The port opens on its own thread.
+    while (! services.hub.describe (processor).startsWith ("receiving"))
+        pumpMessages (1);
 
     ChangeClock clock;
     processor.addListener (&clock);
@@ -232,8 +251,15 @@ int main (int argc, char** argv)
     processor.removeListener (&clock);
 
     const auto otherPort = freePort();
-    reportRestores ("moves the port", restoreTimes (processor, { stateReceivingOn (otherPort), stateReceivingOn (port) }, 10));
-    reportRestores ("closes and opens the port", restoreTimes (processor, { stateReceivingOn (0), stateReceivingOn (port) }, 10));
+    const std::vector<juce::MemoryBlock> moves { stateReceivingOn (otherPort), stateReceivingOn (port) };
+    const std::vector<juce::MemoryBlock> closesAndOpens { stateReceivingOn (0), stateReceivingOn (port) };
+
+    for (const auto onMessageThread : { false, true })
+    {
+        const auto* where = onMessageThread ? "the message thread" : "a host thread";
+        reportRestores ("moves the port", where, restoreTimes (processor, moves, 10, onMessageThread));
+        reportRestores ("closes and opens the port", where, restoreTimes (processor, closesAndOpens, 10, onMessageThread));
+    }
     return 0;
 }
 

@@ -441,9 +441,8 @@ TEST_F (ProcessorStateTest, admOscSettingsFollowTheOtherKeysOnlyWhileNotAtTheirD
     processor.setAdmOscSettings (settings);
 
     const auto text = documentText (saveState (processor));
-    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false)
-                         + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
-                           "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
+    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false) + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
+                                                                            "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
 
     HostedProcessor other;
     const auto block = saveState (processor);
@@ -472,6 +471,21 @@ TEST_F (ProcessorStateTest, admOscKeysMatchIgnoringCaseAndAreBroughtIntoRange)
     services.calls.clear();
     restore (processor, "<Root><Gain>0.5</Gain></Root>");
     EXPECT_TRUE (services.calls.isEmpty()) << "a state without the keys leaves the settings, and the connection, alone";
+}
+
+TEST_F (ProcessorStateTest, theFormPositionsAreSentInIsSavedOnlyWhenNotPolar)
+{
+    HostedProcessor processor;
+    auto settings = processor.getAdmOscSettings();
+    settings.sendAs = AdmOscSettings::SendAs::cartesian;
+    processor.setAdmOscSettings (settings);
+    EXPECT_TRUE (documentText (saveState (processor)).endsWith ("<admOscReceivePort>4001</admOscReceivePort><admOscSendAs>1</admOscSendAs></Root>"));
+
+    restore (processor, "<Root><admOscSend>1</admOscSend></Root>");
+    EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::polar) << "settings saved without the form, polar";
+
+    restore (processor, "<Root><ADMOSCSENDAS>7</ADMOSCSENDAS></Root>");
+    EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::both) << "brought into range";
 }
 
 JUCE_END_IGNORE_WARNINGS_GCC_LIKE
