@@ -441,8 +441,9 @@ TEST_F (ProcessorStateTest, admOscSettingsFollowTheOtherKeysOnlyWhileNotAtTheirD
     processor.setAdmOscSettings (settings);
 
     const auto text = documentText (saveState (processor));
-    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false) + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
-                                                                            "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
+    EXPECT_EQ (text, plain.upToLastOccurrenceOf ("</Root>", false, false)
+                         + "<admOscObject>3</admOscObject><admOscSend>1</admOscSend><admOscSendHost>10.0.0.2</admOscSendHost>"
+                           "<admOscSendPort>4001</admOscSendPort><admOscReceive>0</admOscReceive><admOscReceivePort>9000</admOscReceivePort></Root>");
 
     HostedProcessor other;
     const auto block = saveState (processor);
@@ -483,7 +484,6 @@ TEST_F (ProcessorStateTest, theFormPositionsAreSentInIsSavedOnlyWhenNotPolar)
 
     restore (processor, "<Root><admOscSend>1</admOscSend></Root>");
     EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::polar) << "settings saved without the form, polar";
-
     restore (processor, "<Root><ADMOSCSENDAS>7</ADMOSCSENDAS></Root>");
     EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::both) << "brought into range";
 }
