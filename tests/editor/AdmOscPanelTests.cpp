@@ -140,14 +140,13 @@ TEST_F (AdmOscPanelTest, showsSettingsChangedElsewhereOnTheNextTick)
     EXPECT_EQ (child<juce::TextEditor> (panel, "admOscSendHost").getText(), "192.168.1.20");
 }
 
-TEST_F (AdmOscPanelTest, theSendAsChoiceSitsUnderSendToWithinReachOfTheMouseAndPicksTheForm)
+TEST_F (AdmOscPanelTest, theSendAsChoiceIsWithinReachOfTheMouseAndPicksTheForm)
 {
     options.setVisible (true);
     opener.setToggleState (true, juce::sendNotificationSync);
     auto& choice = child<juce::ComboBox> (panel, "admOscSendAs");
     auto* hit = options.getComponentAt (options.getLocalPoint (&choice, choice.getLocalBounds().getCentre()));
     EXPECT_TRUE (hit == &choice || choice.isParentOf (hit)) << "the mouse reaches it";
-    EXPECT_TRUE (choice.getY() > child<juce::TextEditor> (panel, "admOscSendHost").getBottom() && choice.getBottom() < child<juce::ToggleButton> (panel, "admOscReceive").getY());
     EXPECT_EQ (choice.getText(), "aed (polar)");
 
     choice.keyPressed (juce::KeyPress (juce::KeyPress::downKey));

@@ -481,7 +481,6 @@ TEST_F (ProcessorStateTest, theFormPositionsAreSentInIsSavedOnlyWhenNotPolar)
     settings.sendAs = AdmOscSettings::SendAs::cartesian;
     processor.setAdmOscSettings (settings);
     EXPECT_TRUE (documentText (saveState (processor)).endsWith ("<admOscReceivePort>4001</admOscReceivePort><admOscSendAs>1</admOscSendAs></Root>"));
-
     restore (processor, "<Root><admOscSend>1</admOscSend></Root>");
     EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::polar) << "settings saved without the form, polar";
     restore (processor, "<Root><ADMOSCSENDAS>7</ADMOSCSENDAS></Root>");
