@@ -36,7 +36,6 @@ TEST (HostedAdmOsc, anInstanceHearingItselfTouchesNothingButAnotherSendersMoveIs
     component->addTextElement (chunk.toBase64Encoding());
     juce::AudioProcessor::copyXmlToBinary (*document, hostState);
     plugin->setStateInformation (hostState.getData(), static_cast<int> (hostState.getSize()));
-
     ASSERT_TRUE (pumpMessagesUntil ([&]
                                     { return ! juce::DatagramSocket (false).bindToPort (port); }))
         << "the instance listens";
@@ -57,7 +56,6 @@ TEST (HostedAdmOsc, anInstanceHearingItselfTouchesNothingButAnotherSendersMoveIs
         azimuth->setValue (static_cast<float> (i % 1500) / 1500.0f);
         pumpMessages (1);
     }
-
     auto calls = host.calls();
     calls.erase (std::remove (calls.begin(), calls.end(), "set 0"), calls.end());
     EXPECT_EQ (calls, (std::vector<std::string> { "begin 0", "end 0" })) << "one gesture, on Azimuth, for the other sender's move";

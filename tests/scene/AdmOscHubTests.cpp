@@ -558,10 +558,9 @@ TEST_F (AdmOscHubTest, aRestoreThatMovesThePortReturnsAtOnceAndTheStatusSaysWhen
     auto text = std::string (static_cast<const char*> (here.getData()), here.getSize());
     text.replace (text.find (std::to_string (port)), 5, std::to_string (answerPort));
     there.replaceAll (text.data(), text.size());
-
+    // Each on a host's thread while the message thread waits for it: nothing may wait for that.
     for (const auto& restored : { std::pair { &there, answerPort }, std::pair { &here, port } })
     {
-        // On a host's thread while the message thread waits for it, so nothing may wait for that.
         auto restoreMs = 0.0;
         std::thread ([&]
                      {
