@@ -11,6 +11,8 @@ namespace
         hostField,
         sendPortLabel,
         sendPortField,
+        sendAsLabel,
+        sendAsChoice,
         receiveButton,
         receivePortLabel,
         receivePortField,
@@ -35,10 +37,12 @@ namespace
         { "admOscSendHost",     "",              92,  63,  86,  20 },
         { "admOscSendPortLabel", ":",            178, 62,  8,   22 },
         { "admOscSendPort",     "",              186, 63,  40,  20 },
-        { "admOscReceive",      "Receive on",    10,  92,  100, 22 },
-        { "admOscReceivePortLabel", "port",      120, 92,  60,  22 },
-        { "admOscReceivePort",  "",              186, 93,  40,  20 },
-        { "admOscStatus",       "",              10,  122, 216, 56 },
+        { "admOscSendAsLabel",  "Send as",       26,  92,  66,  22 },
+        { "admOscSendAs",       "",              92,  93,  134, 20 },
+        { "admOscReceive",      "Receive on",    10,  122, 100, 22 },
+        { "admOscReceivePortLabel", "port",      120, 122, 60,  22 },
+        { "admOscReceivePort",  "",              186, 123, 40,  20 },
+        { "admOscStatus",       "",              10,  152, 216, 56 },
     }};
     // clang-format on
 
@@ -88,6 +92,9 @@ namespace
         toggle.setColour (juce::ToggleButton::tickDisabledColourId, juce::Colour (outlineColour));
     }
 
+    /** The choices of the form positions are sent in, in the order of the setting's values. */
+    constexpr std::array<const char*, AdmOscSettings::numSendAs> sendAsChoices { "aed (polar)", "xyz (Cartesian)", "aed and xyz" };
+
     /** A whole number within the range, or nothing for anything else. */
     std::optional<int> wholeNumberIn (const juce::String& text, int lowest, int highest)
     {
@@ -110,6 +117,8 @@ AdmOscPanel::AdmOscPanel (VevazovAzudAudioProcessor& processorToUse)
       sendHost (std::make_unique<juce::TextEditor>()),
       sendPortCaption (std::make_unique<juce::Label>()),
       sendPort (std::make_unique<juce::TextEditor>()),
+      sendAsCaption (std::make_unique<juce::Label>()),
+      sendAs (std::make_unique<juce::ComboBox>()),
       receiveToggle (std::make_unique<juce::ToggleButton>()),
       receivePortCaption (std::make_unique<juce::Label>()),
       receivePort (std::make_unique<juce::TextEditor>()),
@@ -126,6 +135,7 @@ AdmOscPanel::AdmOscPanel (VevazovAzudAudioProcessor& processorToUse)
     styleCaption (*title, childSpecs[titleLabel]);
     styleCaption (*objectCaption, childSpecs[objectLabel]);
     styleCaption (*sendPortCaption, childSpecs[sendPortLabel]);
+    styleCaption (*sendAsCaption, childSpecs[sendAsLabel]);
     styleCaption (*receivePortCaption, childSpecs[receivePortLabel]);
     receivePortCaption->setJustificationType (juce::Justification::centredRight);
     styleCaption (*status, childSpecs[statusLabel], statusFontHeight);
@@ -136,6 +146,12 @@ AdmOscPanel::AdmOscPanel (VevazovAzudAudioProcessor& processorToUse)
     styleToggle (*receiveToggle, childSpecs[receiveButton]);
     sendToggle->addListener (this);
     receiveToggle->addListener (this);
+
+    for (size_t i = 0; i < sendAsChoices.size(); ++i)
+        sendAs->addItem (sendAsChoices[i], static_cast<int> (i) + 1);
+
+    sendAs->setJustificationType (juce::Justification::centredLeft);
+    sendAs->addListener (this);
 
     styleField (*objectNumber, objectDigits, "0123456789");
     styleField (*sendHost, hostCharacters, "0123456789.abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-");
@@ -153,7 +169,7 @@ AdmOscPanel::~AdmOscPanel() = default;
 
 std::array<juce::Component*, AdmOscPanel::numChildComponents> AdmOscPanel::children() const noexcept
 {
-    return { title.get(), objectCaption.get(), objectNumber.get(), sendToggle.get(), sendHost.get(), sendPortCaption.get(), sendPort.get(), receiveToggle.get(), receivePortCaption.get(), receivePort.get(), status.get() };
+    return { title.get(), objectCaption.get(), objectNumber.get(), sendToggle.get(), sendHost.get(), sendPortCaption.get(), sendPort.get(), sendAsCaption.get(), sendAs.get(), receiveToggle.get(), receivePortCaption.get(), receivePort.get(), status.get() };
 }
 
 //==============================================================================
@@ -163,6 +179,7 @@ void AdmOscPanel::refresh()
 
     sendToggle->setToggleState (settings.sendEnabled, juce::dontSendNotification);
     receiveToggle->setToggleState (settings.receiveEnabled, juce::dontSendNotification);
+    sendAs->setSelectedId (static_cast<int> (settings.sendAs) + 1, juce::dontSendNotification);
     for (auto* field : { objectNumber.get(), sendHost.get(), sendPort.get(), receivePort.get() })
         if (! field->hasKeyboardFocus (true) && field->getText() != settingShownIn (*field))
             field->setText (settingShownIn (*field), false);
@@ -204,6 +221,14 @@ void AdmOscPanel::buttonClicked (juce::Button* button)
     else if (button == receiveToggle.get())
         settings.receiveEnabled = receiveToggle->getToggleState();
 
+    processor.setAdmOscSettings (settings);
+    refresh();
+}
+
+void AdmOscPanel::comboBoxChanged (juce::ComboBox*)
+{
+    auto settings = processor.getAdmOscSettings();
+    settings.sendAs = static_cast<AdmOscSettings::SendAs> (sendAs->getSelectedId() - 1);
     processor.setAdmOscSettings (settings);
     refresh();
 }

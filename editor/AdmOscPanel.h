@@ -8,9 +8,10 @@
 #include <memory>
 
 /** The instance's ADM-OSC settings, opened from the options panel: its object
-    number, whether it sends its position (to a host and port) and whether it
-    follows positions received on a port, with a line per direction that says what
-    the connection is doing ("sending to 127.0.0.1:4001", "port 4001 in use").
+    number, whether it sends its position (to a host and port, polar, Cartesian or
+    both) and whether it follows positions received on a port, with a line per
+    direction that says what the connection is doing ("sending to 127.0.0.1:4001",
+    "opening port 4001", "port 4001 in use").
 
     Every change goes to the processor at once (a number or address when its field
     is left or Return is pressed); a field that holds something unusable goes back
@@ -18,12 +19,13 @@
 */
 class AdmOscPanel : public juce::Component,
                     private juce::Button::Listener,
+                    private juce::ComboBox::Listener,
                     private juce::TextEditor::Listener
 {
 public:
     static constexpr int panelWidth = 236;
-    static constexpr int panelHeight = 186;
-    static constexpr std::size_t numChildComponents = 11;
+    static constexpr int panelHeight = 216;
+    static constexpr std::size_t numChildComponents = 13;
 
     explicit AdmOscPanel (VevazovAzudAudioProcessor&);
     ~AdmOscPanel() override;
@@ -36,6 +38,7 @@ public:
 
 private:
     void buttonClicked (juce::Button*) override;
+    void comboBoxChanged (juce::ComboBox*) override;
     void textEditorReturnKeyPressed (juce::TextEditor&) override;
     void textEditorFocusLost (juce::TextEditor&) override;
     void textEditorEscapeKeyPressed (juce::TextEditor&) override;
@@ -53,6 +56,8 @@ private:
     std::unique_ptr<juce::TextEditor> sendHost;
     std::unique_ptr<juce::Label> sendPortCaption;
     std::unique_ptr<juce::TextEditor> sendPort;
+    std::unique_ptr<juce::Label> sendAsCaption;
+    std::unique_ptr<juce::ComboBox> sendAs;
     std::unique_ptr<juce::ToggleButton> receiveToggle;
     std::unique_ptr<juce::Label> receivePortCaption;
     std::unique_ptr<juce::TextEditor> receivePort;

@@ -54,7 +54,7 @@ namespace
         { "textEditor_WidgetLabel",             "",                             342, 359, 163, 19 },
         { "comboBox_idxInputConfig",            "",                             365, 42,  167, 19 },
         { "admOscButton",                       "ADM-OSC",                      16,  40,  80,  22 },
-        { "admOscPanel",                        "",                             16,  68,  236, 186 },
+        { "admOscPanel",                        "",                             16,  68,  236, 216 },
     }};
     // clang-format on
 

@@ -37,7 +37,8 @@ namespace
         admOscSendHost,
         admOscSendPort,
         admOscReceive,
-        admOscReceivePort
+        admOscReceivePort,
+        admOscSendAs
     };
 
     struct KeyName
@@ -49,8 +50,10 @@ namespace
     // clang-format off
     // Save order, and the order in which restore matches names. The ADM-OSC keys
     // follow the others and are written only when some setting is not its default,
-    // so that an instance that never used it saves what it always did.
-    constexpr std::array<KeyName, 24> keys {{
+    // so that an instance that never used it saves what it always did; the form
+    // positions are sent in is written only when it is not polar, so that a state
+    // from before the choice existed saves as it always did too.
+    constexpr std::array<KeyName, 25> keys {{
         { Key::gain,                     "Gain" },
         { Key::azi,                      "Azi" },
         { Key::ele,                      "Ele" },
@@ -75,6 +78,7 @@ namespace
         { Key::admOscSendPort,           "admOscSendPort" },
         { Key::admOscReceive,            "admOscReceive" },
         { Key::admOscReceivePort,        "admOscReceivePort" },
+        { Key::admOscSendAs,             "admOscSendAs" },
     }};
     // clang-format on
 
@@ -120,6 +124,7 @@ namespace
             case Key::admOscSendPort: return juce::String (osc.sendPort);
             case Key::admOscReceive: return flag (osc.receiveEnabled);
             case Key::admOscReceivePort: return juce::String (osc.receivePort);
+            case Key::admOscSendAs: return juce::String (static_cast<int> (osc.sendAs));
         }
 
         return {};
@@ -146,6 +151,12 @@ namespace
         }
 
         return p.isEmpty();
+    }
+
+    bool isAdmOscName (const juce::String& name) noexcept
+    {
+        return std::any_of (keys.begin(), keys.end(), [&] (const KeyName& entry)
+                            { return isAdmOscKey (entry.key) && namesMatchIgnoringAsciiCase (name, entry.name); });
     }
 
     /** Text of the document as a string, when it is well-formed UTF-8: character
@@ -195,10 +206,12 @@ namespace
 std::unique_ptr<juce::XmlElement> ProcessorState::createDocument (Processor& processor)
 {
     auto root = std::make_unique<juce::XmlElement> ("Root");
-    const auto withAdmOsc = ! processor.getAdmOscSettings().isDefault();
+    const auto& osc = processor.getAdmOscSettings();
+    const auto withAdmOsc = ! osc.isDefault();
+    const auto withSendAs = osc.sendAs != AdmOscSettings().sendAs;
 
     for (const auto& entry : keys)
-        if (withAdmOsc || ! isAdmOscKey (entry.key))
+        if (! isAdmOscKey (entry.key) || (withAdmOsc && (entry.key != Key::admOscSendAs || withSendAs)))
             root->createNewChildElement (entry.name)->addTextElement (textOf (processor, entry.key));
 
     return root;
@@ -279,10 +292,15 @@ void ProcessorState::restore (Processor& processor, const void* data, int sizeIn
     processor.stateRestored = true;
 
     // The ADM-OSC settings are taken together at the end, so that the connection
-    // changes once rather than for every key; so are the scene's, so that the
-    // window's own moves on the message thread never come between them.
+    // changes once rather than for every key (a state that carries them names the
+    // form positions are sent in only when it is not polar); so are the scene's, so
+    // that the window's own moves on the message thread never come between them.
     auto osc = processor.getAdmOscSettings();
     SceneSettingsChange scene;
+
+    if (std::any_of (entries->begin(), entries->end(), [] (const Entry& entry)
+                     { return isAdmOscName (entry.name); }))
+        osc.sendAs = AdmOscSettings().sendAs;
 
     for (const auto& entry : *entries)
         applyElement (processor, entry.name, entry.text, osc, scene);
@@ -338,5 +356,6 @@ void ProcessorState::applyElement (Processor& processor, const juce::String& nam
         case Key::admOscSendPort: osc.sendPort = whole; break;
         case Key::admOscReceive: osc.receiveEnabled = whole != 0; break;
         case Key::admOscReceivePort: osc.receivePort = whole; break;
+        case Key::admOscSendAs: osc.sendAs = static_cast<AdmOscSettings::SendAs> (juce::jlimit (0, AdmOscSettings::numSendAs - 1, whole)); break;
     }
 }

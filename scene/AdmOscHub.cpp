@@ -37,6 +37,7 @@ AdmOscHub::~AdmOscHub()
 {
     stopTimer();
     ports.clear();
+    closer = nullptr;
     objects.clear();
     cancelPendingUpdate();
 }
@@ -44,39 +45,74 @@ AdmOscHub::~AdmOscHub()
 //==============================================================================
 void AdmOscHub::settingsChanged (VevazovAzudAudioProcessor& processor)
 {
-    withMessageThreadHeld ([&]
-                           {
-                               const auto& settings = processor.getAdmOscSettings();
+    const auto* messageManager = juce::MessageManager::getInstanceWithoutCreating();
+    const auto onMessageThread = messageManager == nullptr || messageManager->currentThreadHasLockedMessageManager();
 
-                               if (! settings.sendEnabled && ! settings.receiveEnabled)
-                               {
-                                   forget (processor);
-                                   return;
-                               }
+    {
+        const std::lock_guard<std::mutex> hold (waitingLock);
 
-                               // Nothing opens a socket before some instance uses ADM-OSC: a host that
-                               // only scans the plug-in, or never turns it on, sees no network at all.
-                               if (! answersOpen)
-                                   answersOpen = answers.connect ("127.0.0.1", answerPort);
+        if (onMessageThread)
+            waitingSettings.erase (&processor);
+        else
+            waitingSettings[&processor] = processor.getAdmOscSettings();
+    }
 
-                               auto& object = objects[&processor];
+    if (onMessageThread)
+        apply (processor, processor.getAdmOscSettings());
+    else
+        triggerAsyncUpdate();
+}
 
-                               if (object == nullptr)
-                                   object = std::make_unique<AdmOscObject> (processor);
+void AdmOscHub::applyWaitingSettings()
+{
+    std::map<VevazovAzudAudioProcessor*, AdmOscSettings> taken;
 
-                               leavePort (*object);
-                               object->getInbox().setObjectNumber (settings.objectNumber);
-                               object->configureSending (settings);
+    {
+        const std::lock_guard<std::mutex> hold (waitingLock);
+        taken.swap (waitingSettings);
+    }
 
-                               if (settings.receiveEnabled)
-                                   joinPort (*object, settings.receivePort);
+    // An instance being destroyed meanwhile waits in forget() for the message thread.
+    for (const auto& [processor, settings] : taken)
+        apply (*processor, settings);
+}
 
-                               closeUnusedPorts();
-                               startTimer (tickMs); });
+void AdmOscHub::apply (VevazovAzudAudioProcessor& processor, const AdmOscSettings& settings)
+{
+    if (! settings.sendEnabled && ! settings.receiveEnabled)
+    {
+        forget (processor);
+        return;
+    }
+
+    // Nothing opens a socket before some instance uses ADM-OSC: a host that
+    // only scans the plug-in, or never turns it on, sees no network at all.
+    if (! answersOpen)
+        answersOpen = answers.connect ("127.0.0.1", answerPort);
+
+    auto& object = objects[&processor];
+
+    if (object == nullptr)
+        object = std::make_unique<AdmOscObject> (processor);
+
+    leavePort (*object);
+    object->getInbox().setObjectNumber (settings.objectNumber);
+    object->configureSending (settings);
+
+    if (settings.receiveEnabled)
+        joinPort (*object, settings.receivePort);
+
+    closeUnusedPorts();
+    startTimer (tickMs);
 }
 
 void AdmOscHub::forget (VevazovAzudAudioProcessor& processor)
 {
+    {
+        const std::lock_guard<std::mutex> hold (waitingLock);
+        waitingSettings.erase (&processor);
+    }
+
     withMessageThreadHeld ([&]
                            {
                                const auto found = objects.find (&processor);
@@ -105,11 +141,14 @@ juce::String AdmOscHub::describe (VevazovAzudAudioProcessor& processor) const
 
     if (listening != listeningOn.end())
     {
-        const auto portNumber = listening->second;
-        const auto port = ports.find (portNumber);
-        const auto open = port != ports.end() && port->second->isListening();
-        lines.add (open ? "receiving object " + juce::String (object.getInbox().getObjectNumber()) + " on port " + juce::String (portNumber)
-                        : "port " + juce::String (portNumber) + " in use");
+        const auto portNumber = juce::String (listening->second);
+        const auto port = ports.find (listening->second);
+        const auto state = port != ports.end() ? port->second->getState() : AdmOscPort::State::inUse;
+
+        if (state == AdmOscPort::State::listening)
+            lines.add ("receiving object " + juce::String (object.getInbox().getObjectNumber()) + " on port " + portNumber);
+        else
+            lines.add (state == AdmOscPort::State::opening ? "opening port " + portNumber : "port " + portNumber + " in use");
     }
 
     if (object.describeSending().isNotEmpty())
@@ -153,33 +192,23 @@ AdmOscPort& AdmOscHub::portFor (int portNumber)
 void AdmOscHub::closeUnusedPorts()
 {
     for (auto it = ports.begin(); it != ports.end();)
-        it = it->second->getRouter().isEmpty() ? ports.erase (it) : std::next (it);
-}
-
-void AdmOscHub::retryClosedPorts()
-{
-    for (auto& [portNumber, port] : ports)
     {
-        if (port->isListening() || ! AdmOscPort::isFree (portNumber))
-            continue;
-
-        // Another program let the port go: a new port takes the same listeners.
-        auto reopened = std::make_unique<AdmOscPort> (portNumber, [this]
-                                                      { triggerAsyncUpdate(); });
-
-        if (! reopened->isListening())
-            continue;
-
-        for (const auto& [object, number] : listeningOn)
+        if (! it->second->getRouter().isEmpty())
         {
-            if (number != portNumber)
-                continue;
-
-            port->getRouter().remove (object->getInbox());
-            reopened->getRouter().add (object->getInbox());
+            ++it;
+            continue;
         }
 
-        port = std::move (reopened);
+        // The port number is free at once; the port's threads end in the background.
+        it->second->close();
+
+        if (closer == nullptr)
+            closer = std::make_unique<juce::ThreadPool> (1);
+
+        std::shared_ptr<AdmOscPort> closing (std::move (it->second));
+        closer->addJob ([closing]() mutable
+                        { closing = nullptr; });
+        it = ports.erase (it);
     }
 }
 
@@ -194,16 +223,11 @@ void AdmOscHub::timerCallback()
         object->endQuietGestures (now);
         object->sendDue (now, answers, answerPort);
     }
-
-    if (now >= nextRetry)
-    {
-        nextRetry = now + retryPortsMs;
-        retryClosedPorts();
-    }
 }
 
 void AdmOscHub::handleAsyncUpdate()
 {
+    applyWaitingSettings();
     const auto now = nowMs();
 
     for (auto& [processor, object] : objects)

@@ -34,25 +34,39 @@ void AdmOscInbox::setObjectNumber (int newObjectNumber)
     addresses.clear();
 
     for (const auto& info : AdmOsc::kinds)
-        addresses.emplace_back (AdmOsc::addressOf (objectNumber, info.kind));
+        for (const auto* property : { info.name, info.otherSpelling })
+            if (property != nullptr)
+                addresses.push_back ({ juce::OSCAddress (AdmOsc::addressOf (objectNumber, property)), info.kind, property });
 }
 
-bool AdmOscInbox::take (const juce::OSCMessage& message, const juce::String& senderAddress)
+bool AdmOscInbox::take (const juce::OSCMessage& message, const juce::String& senderAddress, int senderPort)
 {
+    if (echoGuard.isOwnPacket (senderAddress, senderPort))
+        return false;
+
     const auto& pattern = message.getAddressPattern();
+    std::array<bool, AdmOsc::kinds.size()> matched {};
     auto tookAny = false;
 
-    for (size_t i = 0; i < addresses.size(); ++i)
+    for (const auto& address : addresses)
     {
-        if (! pattern.matches (addresses[i]))
+        const auto kindIndex = static_cast<size_t> (address.kind);
+
+        // A pattern that matches both spellings of a property matches it once.
+        if (matched[kindIndex] || ! pattern.matches (address.address))
             continue;
 
-        const auto& info = AdmOsc::kinds[i];
+        matched[kindIndex] = true;
+        const auto& info = AdmOsc::infoFor (address.kind);
 
         if (message.isEmpty())
         {
-            ask (info.kind, senderAddress);
-            tookAny = true;
+            if (AdmOsc::isAnswered (info.kind))
+            {
+                ask (info.kind, address.property, senderAddress);
+                tookAny = true;
+            }
+
             continue;
         }
 
@@ -70,7 +84,8 @@ bool AdmOscInbox::take (const juce::OSCMessage& message, const juce::String& sen
             values[static_cast<size_t> (v)] = number.value_or (0.0f);
         }
 
-        if (! allNumbers || info.kind == Kind::name || info.kind == Kind::dmax)
+        if (! allNumbers || ! AdmOsc::movesTheSource (info.kind)
+            || echoGuard.isEcho (info.kind, values, juce::Time::getMillisecondCounterHiRes()))
             continue;
 
         takeValue (info.kind, values);
@@ -106,6 +121,8 @@ void AdmOscInbox::takeValue (Kind kind, const std::array<float, 3>& v)
         case Kind::gain: want (Processor::gainIndex, AdmOsc::gainParameter (v[0])); break;
         case Kind::name:
         case Kind::dmax:
+        case Kind::dref:
+        case Kind::mute:
         default: break;
     }
 }
@@ -138,12 +155,12 @@ AdmOsc::Polar AdmOscInbox::latestPosition()
                                         latest (Processor::distanceIndex));
 }
 
-void AdmOscInbox::ask (Kind kind, const juce::String& senderAddress)
+void AdmOscInbox::ask (Kind kind, const char* property, const juce::String& senderAddress)
 {
     const std::lock_guard<std::mutex> hold (queryLock);
 
     if (queries.size() < maximumQueries)
-        queries.push_back ({ kind, senderAddress });
+        queries.push_back ({ kind, property, senderAddress });
 }
 
 std::array<std::optional<float>, AdmOscInbox::numParameters> AdmOscInbox::takeValues()

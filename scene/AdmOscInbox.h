@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AdmOscEchoGuard.h"
 #include "AdmOscMapping.h"
 
 #include <juce_osc/juce_osc.h>
@@ -13,7 +14,8 @@ class VevazovAzudAudioProcessor;
 
 /** What one instance takes from the network: the messages addressed to its object
     number (wildcards included) become the latest wanted value of each parameter,
-    and queries wait for an answer.
+    and queries wait for an answer. Its own messages coming back are left out (see
+    AdmOscEchoGuard).
 
     The receiving thread fills it; the message thread empties it. A flood leaves
     only the latest value of each parameter and a bounded queue of queries, so
@@ -29,6 +31,7 @@ public:
     struct Query
     {
         AdmOsc::Kind kind;
+        const char* property; // as the asker spelled it
         juce::String askerAddress;
     };
 
@@ -41,7 +44,10 @@ public:
     /** Receiving thread: keeps what the message says to this object; returns
         whether it left anything for the message thread.
     */
-    bool take (const juce::OSCMessage&, const juce::String& senderAddress);
+    bool take (const juce::OSCMessage&, const juce::String& senderAddress, int senderPort);
+
+    /** What tells the object's own messages when they come back. */
+    AdmOscEchoGuard& getEchoGuard() noexcept { return echoGuard; }
 
     /** Message thread: the wanted value of each parameter that received one since the last call. */
     std::array<std::optional<float>, numParameters> takeValues();
@@ -55,11 +61,19 @@ private:
     void wantPosition (AdmOsc::Polar);
     float latest (int parameterIndex);
     AdmOsc::Polar latestPosition();
-    void ask (AdmOsc::Kind, const juce::String& senderAddress);
+    void ask (AdmOsc::Kind, const char* property, const juce::String& senderAddress);
+
+    struct Address
+    {
+        juce::OSCAddress address;
+        AdmOsc::Kind kind;
+        const char* property;
+    };
 
     VevazovAzudAudioProcessor& processor;
     int objectNumber = 0;
-    std::vector<juce::OSCAddress> addresses;
+    std::vector<Address> addresses;
+    AdmOscEchoGuard echoGuard;
 
     std::array<std::atomic<float>, numParameters> wanted {};
     std::atomic<juce::uint32> pending { 0 };

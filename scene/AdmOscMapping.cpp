@@ -29,7 +29,12 @@ namespace AdmOsc
 
     juce::String addressOf (int objectNumber, Kind kind)
     {
-        return "/adm/obj/" + juce::String (objectNumber) + "/" + infoFor (kind).name;
+        return addressOf (objectNumber, infoFor (kind).name);
+    }
+
+    juce::String addressOf (int objectNumber, const char* property)
+    {
+        return "/adm/obj/" + juce::String (objectNumber) + "/" + property;
     }
 
     Polar polarFromParameters (float azimuth, float elevation, float distance) noexcept
@@ -80,27 +85,31 @@ namespace AdmOsc
 
     Polar polarFromCartesian (Cartesian position) noexcept
     {
-        const auto x = juce::jlimit (-1.0f, 1.0f, position.x);
-        const auto y = juce::jlimit (-1.0f, 1.0f, position.y);
-        const auto z = juce::jlimit (-1.0f, 1.0f, position.z);
-        const auto length = std::sqrt (x * x + y * y + z * z);
+        // In doubles, and the elevation from atan2: asin of a ratio near 1 would
+        // lose the last digits of a position near straight up or down.
+        const auto x = static_cast<double> (juce::jlimit (-1.0f, 1.0f, position.x));
+        const auto y = static_cast<double> (juce::jlimit (-1.0f, 1.0f, position.y));
+        const auto z = static_cast<double> (juce::jlimit (-1.0f, 1.0f, position.z));
+        const auto horizontal = std::hypot (x, y);
+        const auto length = std::hypot (horizontal, z);
 
-        if (length <= 0.0f)
+        if (length <= 0.0)
             return {};
 
-        return { juce::radiansToDegrees (-std::atan2 (x, y)),
-                 juce::radiansToDegrees (std::asin (juce::jlimit (-1.0f, 1.0f, z / length))),
-                 std::min (length, 1.0f) };
+        return { static_cast<float> (juce::radiansToDegrees (-std::atan2 (x, y))),
+                 static_cast<float> (juce::radiansToDegrees (std::atan2 (z, horizontal))),
+                 static_cast<float> (std::min (length, 1.0)) };
     }
 
     Cartesian cartesianFromPolar (Polar position) noexcept
     {
-        const auto azimuth = juce::degreesToRadians (position.azimuth);
-        const auto elevation = juce::degreesToRadians (position.elevation);
-        const auto horizontal = position.distance * std::cos (elevation);
+        const auto azimuth = juce::degreesToRadians (static_cast<double> (position.azimuth));
+        const auto elevation = juce::degreesToRadians (static_cast<double> (position.elevation));
+        const auto distance = static_cast<double> (position.distance);
+        const auto horizontal = distance * std::cos (elevation);
 
-        return { -horizontal * std::sin (azimuth),
-                 horizontal * std::cos (azimuth),
-                 position.distance * std::sin (elevation) };
+        return { static_cast<float> (-horizontal * std::sin (azimuth)),
+                 static_cast<float> (horizontal * std::cos (azimuth)),
+                 static_cast<float> (distance * std::sin (elevation)) };
     }
 } // namespace AdmOsc

@@ -46,18 +46,22 @@ namespace AdmOsc
         w,
         gain,
         name,
-        dmax
+        dmax,
+        dref,
+        mute
     };
 
+    /** A property, its name and, where tools spell it two ways, the other spelling. */
     struct KindInfo
     {
         Kind kind;
         const char* name;
         int numValues;
+        const char* otherSpelling = nullptr;
     };
 
     // clang-format off
-    constexpr std::array<KindInfo, 12> kinds {{
+    constexpr std::array<KindInfo, 14> kinds {{
         { Kind::aed,  "aed",  3 },
         { Kind::azim, "azim", 1 },
         { Kind::elev, "elev", 1 },
@@ -69,7 +73,9 @@ namespace AdmOsc
         { Kind::w,    "w",    1 },
         { Kind::gain, "gain", 1 },
         { Kind::name, "name", 1 },
-        { Kind::dmax, "dmax", 1 },
+        { Kind::dmax, "dmax", 1, "dMax" },
+        { Kind::dref, "dref", 1, "dRef" },
+        { Kind::mute, "mute", 1 },
     }};
     // clang-format on
 
@@ -78,8 +84,26 @@ namespace AdmOsc
         return kinds[static_cast<size_t> (kind)];
     }
 
+    /** Whether a received value of the property moves the source, its width or its
+        gain; the distance scale (dmax), reference distance (dref) and mute are
+        understood, but the instance has nothing they could change.
+    */
+    constexpr bool movesTheSource (Kind kind) noexcept
+    {
+        return kind != Kind::name && kind != Kind::dmax && kind != Kind::dref && kind != Kind::mute;
+    }
+
+    /** Whether a query for the property is answered: all but the reference distance, which the instance has none of. */
+    constexpr bool isAnswered (Kind kind) noexcept
+    {
+        return kind != Kind::dref;
+    }
+
     /** "/adm/obj/3/aed" */
     juce::String addressOf (int objectNumber, Kind);
+
+    /** "/adm/obj/3/dMax": the address with the property spelled as given. */
+    juce::String addressOf (int objectNumber, const char* property);
 
     /** A position in ADM-OSC's polar terms: degrees (azimuth positive left) and the normalised distance. */
     struct Polar

@@ -9,8 +9,36 @@ namespace
     using Processor = VevazovAzudAudioProcessor;
     using AdmOsc::Kind;
 
-    /** What the object sends of itself, in turn; the maximum distance once. */
-    constexpr std::array<Kind, 5> updates { Kind::aed, Kind::w, Kind::gain, Kind::name, Kind::dmax };
+    using SendAs = AdmOscSettings::SendAs;
+
+    /** What the object sends of itself, in turn: its position in the form chosen
+        (both forms take turns), its width, gain and name, and the maximum distance once.
+    */
+    std::vector<Kind> updatesFor (SendAs sendAs)
+    {
+        std::vector<Kind> updates;
+
+        if (sendAs != SendAs::cartesian)
+            updates.push_back (Kind::aed);
+
+        if (sendAs != SendAs::polar)
+            updates.push_back (Kind::xyz);
+
+        updates.insert (updates.end(), { Kind::w, Kind::gain, Kind::name, Kind::dmax });
+        return updates;
+    }
+
+    /** The numbers a message carries, for telling them when they come back. */
+    std::array<float, 3> numbersIn (const juce::OSCMessage& message)
+    {
+        std::array<float, 3> numbers {};
+
+        for (auto i = 0; i < std::min (message.size(), static_cast<int> (numbers.size())); ++i)
+            if (message[i].isFloat32())
+                numbers[static_cast<size_t> (i)] = message[i].getFloat32();
+
+        return numbers;
+    }
 
     /** A received value this close to the parameter is the value it has: what the
         object sends comes back unchanged from a tool that echoes it.
@@ -54,9 +82,13 @@ AdmOscObject::~AdmOscObject()
 void AdmOscObject::configureSending (const AdmOscSettings& settings)
 {
     sender.disconnect();
+    sendSocket = nullptr;
+    inbox.getEchoGuard().setSender (0, {});
     sending = false;
     sent = {};
     sendingStatus = {};
+    updates = updatesFor (settings.sendAs);
+    nextTurn = 0;
 
     if (! settings.sendEnabled)
         return;
@@ -69,9 +101,17 @@ void AdmOscObject::configureSending (const AdmOscSettings& settings)
         return;
     }
 
+    // A socket of the object's own, so that what it sends is known by its port when it comes back.
     const auto target = *address + ":" + juce::String (settings.sendPort);
-    sending = sender.connect (*address, settings.sendPort);
+    auto socket = std::make_unique<juce::DatagramSocket> (false);
+    sending = socket->bindToPort (0) && sender.connectToSocket (*socket, *address, settings.sendPort);
     sendingStatus = sending ? "sending to " + target : "cannot send to " + target;
+
+    if (sending)
+    {
+        inbox.getEchoGuard().setSender (socket->getBoundPort(), *address);
+        sendSocket = std::move (socket);
+    }
 }
 
 //==============================================================================
@@ -136,11 +176,16 @@ void AdmOscObject::sendDue (double nowMs, juce::OSCSender& answers, int answerPo
     {
         const auto query = waitingAnswers.front();
         waitingAnswers.pop_front();
-        answers.sendToIPAddress (query.askerAddress, answerPort, messageFor (query.kind));
+        const auto message = messageFor (query.kind, query.property);
+        inbox.getEchoGuard().noteSent (query.kind, numbersIn (message), nowMs);
+        answers.sendToIPAddress (query.askerAddress, answerPort, message);
     }
     else if (update.has_value())
     {
-        sender.send (messageFor (*update));
+        // Noted before it leaves, so that it cannot come back before it is known.
+        const auto message = messageFor (*update);
+        inbox.getEchoGuard().noteSent (*update, numbersIn (message), nowMs);
+        sender.send (message);
         markSent (*update);
         nextTurn = (static_cast<size_t> (std::find (updates.begin(), updates.end(), *update) - updates.begin()) + 1) % updates.size();
     }
@@ -171,6 +216,7 @@ bool AdmOscObject::isWaiting (Kind kind) const
     switch (kind)
     {
         case Kind::aed: return sent.position != currentPosition();
+        case Kind::xyz: return sent.cartesianPosition != currentPosition();
         case Kind::w: return sent.width != AdmOsc::widthFromParameter (currentParameter (Processor::widthIndex));
         case Kind::gain: return sent.gain != AdmOsc::gainFromParameter (currentParameter (Processor::gainIndex));
         case Kind::name: return sent.name != currentName();
@@ -178,10 +224,11 @@ bool AdmOscObject::isWaiting (Kind kind) const
         case Kind::azim:
         case Kind::elev:
         case Kind::dist:
-        case Kind::xyz:
         case Kind::x:
         case Kind::y:
         case Kind::z:
+        case Kind::dref:
+        case Kind::mute:
         default: return false;
     }
 }
@@ -191,6 +238,7 @@ void AdmOscObject::markSent (Kind kind)
     switch (kind)
     {
         case Kind::aed: sent.position = currentPosition(); break;
+        case Kind::xyz: sent.cartesianPosition = currentPosition(); break;
         case Kind::w: sent.width = AdmOsc::widthFromParameter (currentParameter (Processor::widthIndex)); break;
         case Kind::gain: sent.gain = AdmOsc::gainFromParameter (currentParameter (Processor::gainIndex)); break;
         case Kind::name: sent.name = currentName(); break;
@@ -198,17 +246,19 @@ void AdmOscObject::markSent (Kind kind)
         case Kind::azim:
         case Kind::elev:
         case Kind::dist:
-        case Kind::xyz:
         case Kind::x:
         case Kind::y:
         case Kind::z:
+        case Kind::dref:
+        case Kind::mute:
         default: break;
     }
 }
 
-juce::OSCMessage AdmOscObject::messageFor (Kind kind) const
+juce::OSCMessage AdmOscObject::messageFor (Kind kind, const char* property) const
 {
-    juce::OSCMessage message (juce::OSCAddressPattern (AdmOsc::addressOf (inbox.getObjectNumber(), kind)));
+    const auto address = AdmOsc::addressOf (inbox.getObjectNumber(), property != nullptr ? property : AdmOsc::infoFor (kind).name);
+    juce::OSCMessage message { juce::OSCAddressPattern (address) };
     const auto position = currentPosition();
     const auto cartesian = AdmOsc::cartesianFromPolar (position);
 
@@ -237,6 +287,10 @@ juce::OSCMessage AdmOscObject::messageFor (Kind kind) const
         case Kind::gain: message.addFloat32 (AdmOsc::gainFromParameter (currentParameter (Processor::gainIndex))); break;
         case Kind::name: message.addString (currentName()); break;
         case Kind::dmax: message.addFloat32 (AdmOsc::maximumDistanceMetres); break;
+
+        // The instance has no mute of its own: it is never muted.
+        case Kind::mute: message.addInt32 (0); break;
+        case Kind::dref:
         default: break;
     }
 

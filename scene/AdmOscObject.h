@@ -7,9 +7,11 @@
 #include <deque>
 
 /** One instance as an ADM-OSC object, on the message thread: it sends the
-    instance's position when the source moves, and its width, gain and name when
-    they change; it applies what its inbox received as a user's changes, inside
-    gestures, so that a host records them; and it answers queries.
+    instance's position when the source moves (polar, Cartesian or both, from a
+    socket of its own), and its width, gain and name when they change; it applies
+    what its inbox received as a user's changes, inside gestures, so that a host
+    records them; and it answers queries. Everything it sends is noted, so that it
+    knows its own values when they come back.
 
     Outgoing messages, answers included, leave at most once every 20 ms, so no
     object sends more than 50 a second. Position, width, gain and name take turns
@@ -30,7 +32,7 @@ public:
     VevazovAzudAudioProcessor& getProcessor() noexcept { return processor; }
     AdmOscInbox& getInbox() noexcept { return inbox; }
 
-    /** Points the sender at the settings' host and port, or stops sending. */
+    /** Points the sender at the settings' host and port in the settings' form, or stops sending. */
     void configureSending (const AdmOscSettings&);
 
     /** What sending does, for the options: empty while it is off. */
@@ -48,13 +50,16 @@ public:
     /** Sends one waiting message when the object's turn has come. */
     void sendDue (double nowMs, juce::OSCSender& answers, int answerPort);
 
-    /** The message that tells a property's current value: /adm/obj/{n}/{kind} with its values. */
-    juce::OSCMessage messageFor (AdmOsc::Kind) const;
+    /** The message that tells a property's current value: /adm/obj/{n}/{kind} with
+        its values, the property spelled as given or by its own name.
+    */
+    juce::OSCMessage messageFor (AdmOsc::Kind, const char* property = nullptr) const;
 
 private:
     struct Sent
     {
         std::optional<AdmOsc::Polar> position;
+        std::optional<AdmOsc::Polar> cartesianPosition;
         std::optional<float> width;
         std::optional<float> gain;
         std::optional<juce::String> name;
@@ -71,10 +76,12 @@ private:
     VevazovAzudAudioProcessor& processor;
     AdmOscInbox inbox;
 
+    std::unique_ptr<juce::DatagramSocket> sendSocket;
     juce::OSCSender sender;
     bool sending = false;
     juce::String sendingStatus;
     Sent sent;
+    std::vector<AdmOsc::Kind> updates;
     size_t nextTurn = 0;
 
     std::deque<AdmOscInbox::Query> waitingAnswers;

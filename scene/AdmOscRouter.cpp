@@ -18,13 +18,13 @@ bool AdmOscRouter::isEmpty() const
     return members.empty();
 }
 
-bool AdmOscRouter::route (const void* data, int numBytes, const juce::String& senderAddress)
+bool AdmOscRouter::route (const void* data, int numBytes, const juce::String& senderAddress, int senderPort)
 {
     const auto content = decoder.decode (data, numBytes, deepestBundle);
-    return content.has_value() && deliver (*content, senderAddress, 0);
+    return content.has_value() && deliver (*content, senderAddress, senderPort, 0);
 }
 
-bool AdmOscRouter::deliver (const juce::OSCBundle::Element& element, const juce::String& senderAddress, int depth)
+bool AdmOscRouter::deliver (const juce::OSCBundle::Element& element, const juce::String& senderAddress, int senderPort, int depth)
 {
     if (element.isBundle())
     {
@@ -34,7 +34,7 @@ bool AdmOscRouter::deliver (const juce::OSCBundle::Element& element, const juce:
         auto tookAny = false;
 
         for (const auto& inner : element.getBundle())
-            tookAny = deliver (inner, senderAddress, depth + 1) || tookAny;
+            tookAny = deliver (inner, senderAddress, senderPort, depth + 1) || tookAny;
 
         return tookAny;
     }
@@ -46,7 +46,7 @@ bool AdmOscRouter::deliver (const juce::OSCBundle::Element& element, const juce:
     auto tookAny = false;
 
     for (auto* inbox : members)
-        tookAny = inbox->take (element.getMessage(), senderAddress) || tookAny;
+        tookAny = inbox->take (element.getMessage(), senderAddress, senderPort) || tookAny;
 
     return tookAny;
 }

@@ -24,10 +24,10 @@ public:
     bool isEmpty() const;
 
     /** Delivers one packet from the given sender; returns whether any inbox took something. */
-    bool route (const void* data, int numBytes, const juce::String& senderAddress);
+    bool route (const void* data, int numBytes, const juce::String& senderAddress, int senderPort);
 
 private:
-    bool deliver (const juce::OSCBundle::Element&, const juce::String& senderAddress, int depth);
+    bool deliver (const juce::OSCBundle::Element&, const juce::String& senderAddress, int senderPort, int depth);
 
     AdmOscPacketDecoder decoder;
     mutable std::mutex membersLock;

@@ -1,6 +1,8 @@
 // What ADM-OSC costs: the time from a packet leaving a sender to the parameter
 // change the host is told of, and the CPU time a steady stream of 1 000 packets
-// a second takes from the message thread and from the receiving port's threads.
+// a second takes from the message thread and from the receiving port's threads,
+// and how long a host's thread waits in a restore that opens, moves or closes a
+// receiving port.
 // Run by hand: build/tests/benchmarks/velorin_admosc_load [seconds]
 
 #include "../support/MessageLoop.h"
@@ -89,6 +91,78 @@ namespace
         probe.bindToPort (0);
         return probe.getBoundPort();
     }
+
+    /** The saved state of an instance receiving on the port, or not receiving for 0;
+        made without the services, so that making it opens nothing.
+    */
+    juce::MemoryBlock stateReceivingOn (int port)
+    {
+        auto* services = getProcessWideServices();
+        setProcessWideServices (nullptr);
+        juce::MemoryBlock state;
+
+        {
+            HostedProcessor scratch;
+            auto settings = scratch.getAdmOscSettings();
+            settings.sendEnabled = true;
+            settings.receiveEnabled = port != 0;
+            settings.receivePort = port != 0 ? port : AdmOscSettings::defaultPort;
+            scratch.setAdmOscSettings (settings);
+            scratch.getStateInformation (state);
+        }
+
+        setProcessWideServices (services);
+        return state;
+    }
+
+    /** Restores the states in turn on a thread of the host's, as a host restoring a
+        session does while its message thread runs; the time each restore took, in ms.
+    */
+    std::vector<double> restoreTimes (Processor& processor, const std::vector<juce::MemoryBlock>& states, int rounds, bool onMessageThread)
+    {
+        std::vector<double> times;
+        std::atomic<bool> done { false };
+        const auto restoreAll = [&]
+        {
+            for (auto round = 0; round < rounds; ++round)
+                for (const auto& state : states)
+                {
+                    const auto start = juce::Time::getMillisecondCounterHiRes();
+                    processor.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+                    times.push_back (juce::Time::getMillisecondCounterHiRes() - start);
+
+                    if (onMessageThread)
+                        pumpMessages (30);
+                    else
+                        juce::Thread::sleep (30);
+                }
+
+            done = true;
+        };
+
+        if (onMessageThread)
+        {
+            restoreAll();
+        }
+        else
+        {
+            std::thread host (restoreAll);
+
+            while (! done)
+                pumpMessages (1);
+
+            host.join();
+        }
+
+        std::sort (times.begin(), times.end());
+        return times;
+    }
+
+    void reportRestores (const char* what, const char* where, const std::vector<double>& times)
+    {
+        std::cout << "restore that " << what << ", " << times.size() << " restores on " << where << ": median " << times[times.size() / 2]
+                  << " ms, worst " << times.back() << " ms" << std::endl;
+    }
 } // namespace
 
 int main (int argc, char** argv)
@@ -104,6 +178,10 @@ int main (int argc, char** argv)
     settings.receiveEnabled = true;
     settings.receivePort = port;
     processor.setAdmOscSettings (settings);
+
+    // The port opens on its own thread.
+    while (! services.hub.describe (processor).startsWith ("receiving"))
+        pumpMessages (1);
 
     ChangeClock clock;
     processor.addListener (&clock);
@@ -169,6 +247,17 @@ int main (int argc, char** argv)
               << 100.0 * senderCpu / wall << " % left out)" << std::endl;
 
     processor.removeListener (&clock);
+
+    const auto otherPort = freePort();
+    const std::vector<juce::MemoryBlock> moves { stateReceivingOn (otherPort), stateReceivingOn (port) };
+    const std::vector<juce::MemoryBlock> closesAndOpens { stateReceivingOn (0), stateReceivingOn (port) };
+
+    for (const auto onMessageThread : { false, true })
+    {
+        const auto* where = onMessageThread ? "the message thread" : "a host thread";
+        reportRestores ("moves the port", where, restoreTimes (processor, moves, 10, onMessageThread));
+        reportRestores ("closes and opens the port", where, restoreTimes (processor, closesAndOpens, 10, onMessageThread));
+    }
     return 0;
 }
 

@@ -1,3 +1,5 @@
+#include "ComponentProbes.h"
+
 #include "../support/MessageLoop.h"
 #include "../support/TestProcessors.h"
 
@@ -134,4 +136,29 @@ TEST_F (AdmOscPanelTest, showsSettingsChangedElsewhereOnTheNextTick)
     options.timerCallback();
     EXPECT_EQ (child<juce::TextEditor> (panel, "admOscObject").getText(), "5");
     EXPECT_EQ (child<juce::TextEditor> (panel, "admOscSendHost").getText(), "192.168.1.20");
+}
+
+TEST_F (AdmOscPanelTest, theSendAsChoiceIsWithinReachOfTheMouseAndPicksTheForm)
+{
+    options.setVisible (true);
+    opener.setToggleState (true, juce::sendNotificationSync);
+    auto& choice = child<juce::ComboBox> (panel, "admOscSendAs");
+    auto* hit = options.getComponentAt (options.getLocalPoint (&choice, choice.getLocalBounds().getCentre()));
+    EXPECT_TRUE (hit == &choice || choice.isParentOf (hit)) << "the mouse reaches it";
+    EXPECT_EQ (choice.getText(), "aed (polar)");
+
+    choice.keyPressed (juce::KeyPress (juce::KeyPress::downKey));
+    pumpMessages (10);
+    EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::cartesian);
+    EXPECT_EQ (services.changes, 1);
+
+    // "xyz (Cartesian)" is drawn in the panel's light text over its dark ground.
+    const auto image = render (panel);
+    auto lightPixels = 0;
+
+    for (auto y = choice.getY(); y < choice.getBottom(); ++y)
+        for (auto x = choice.getX(); x < choice.getRight() - choice.getHeight(); ++x)
+            lightPixels += image.getPixelAt (x, y).getBrightness() > 0.8f ? 1 : 0;
+
+    EXPECT_GT (lightPixels, 60);
 }

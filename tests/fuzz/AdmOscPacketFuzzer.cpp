@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     if (! port.router.isReady())
         std::abort();
 
-    port.router.route (data, static_cast<int> (std::min<std::size_t> (size, 65507)), "127.0.0.1");
+    port.router.route (data, static_cast<int> (std::min<std::size_t> (size, 65507)), "127.0.0.1", 0);
 
     for (auto& object : port.objects)
     {

@@ -483,4 +483,17 @@ TEST_F (ProcessorStateTest, admOscKeysMatchIgnoringCaseAndAreBroughtIntoRange)
     EXPECT_TRUE (services.calls.isEmpty()) << "a state without the keys leaves the settings, and the connection, alone";
 }
 
+TEST_F (ProcessorStateTest, theFormPositionsAreSentInIsSavedOnlyWhenNotPolar)
+{
+    HostedProcessor processor;
+    auto settings = processor.getAdmOscSettings();
+    settings.sendAs = AdmOscSettings::SendAs::cartesian;
+    processor.setAdmOscSettings (settings);
+    EXPECT_TRUE (documentText (saveState (processor)).endsWith ("<admOscReceivePort>4001</admOscReceivePort><admOscSendAs>1</admOscSendAs></Root>"));
+    restore (processor, "<Root><admOscSend>1</admOscSend></Root>");
+    EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::polar) << "settings saved without the form, polar";
+    restore (processor, "<Root><ADMOSCSENDAS>7</ADMOSCSENDAS></Root>");
+    EXPECT_EQ (processor.getAdmOscSettings().sendAs, AdmOscSettings::SendAs::both) << "brought into range";
+}
+
 JUCE_END_IGNORE_WARNINGS_GCC_LIKE
