@@ -10,7 +10,8 @@
 #                            [OBJCOPY_OPTIONS <more changes to the wrapper's object>]
 #                            SOURCES Lv2Entry.cpp ...
 #                            INCLUDES <system include directories of the layer>
-#                            [EXPORTS <version script of the shared library>])
+#                            [EXPORTS <version script of the shared library, or
+#                                      module-definition file of the DLL>])
 function (velorin_framework_entry)
     cmake_parse_arguments (ARG "" "TARGET;MODULE;WRAPPER;EXPORTS" "RENAME;OBJCOPY_OPTIONS;SOURCES;INCLUDES" ${ARGN})
 
@@ -63,9 +64,14 @@ function (velorin_framework_entry)
     set_source_files_properties (${ARG_SOURCES} TARGET_DIRECTORY ${ARG_TARGET}
         PROPERTIES COMPILE_OPTIONS "${includes};${VELORIN_WARNING_FLAGS}")
 
+    # On Windows, a module-definition file with the names (and ordinals) of the exports.
     if (ARG_EXPORTS)
         set (exports "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_EXPORTS}")
-        target_link_options (${ARG_TARGET} PRIVATE "-Wl,--version-script=${exports}")
+        if (WIN32)
+            target_link_options (${ARG_TARGET} PRIVATE "${exports}")
+        else()
+            target_link_options (${ARG_TARGET} PRIVATE "-Wl,--version-script=${exports}")
+        endif()
         set_property (TARGET ${ARG_TARGET} APPEND PROPERTY LINK_DEPENDS "${exports}")
     endif()
 endfunction()

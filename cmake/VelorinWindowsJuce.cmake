@@ -1,4 +1,4 @@
-# Debian's JUCE for the 32-bit Windows build.
+# Debian's JUCE for the Windows builds.
 #
 # Debian's package config refuses a 32-bit consumer and points at the installed
 # modules, so the build reads the same CMake support files directly and adds the
@@ -56,7 +56,8 @@ endforeach()
 # Debian's modules use the system's zlib, libpng and libjpeg instead of bundled
 # copies: for mingw they are libz-mingw-w64-dev and the static libraries that
 # tools/setup-windows.sh builds from Debian's source packages.
-set (VELORIN_MINGW_PREFIX "/opt/velorin/mingw-i686" CACHE PATH "Where tools/setup-windows.sh put the mingw libpng and libjpeg")
+string (REGEX MATCH "^[^-]+" velorinMingwCpu "${velorinMingw}")
+set (VELORIN_MINGW_PREFIX "/opt/velorin/mingw-${velorinMingwCpu}" CACHE PATH "Where tools/setup-windows.sh put the mingw libpng and libjpeg")
 
 add_library (velorin_mingw_image_libraries INTERFACE)
 target_include_directories (velorin_mingw_image_libraries SYSTEM INTERFACE "${VELORIN_MINGW_PREFIX}/include")

@@ -1,15 +1,4 @@
-# Cross-compiling for 32-bit Windows with Debian's mingw-w64 (posix thread model,
-# which has std::mutex and std::thread).
-set (CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 32-bit Windows with Debian's mingw-w64.
 set (CMAKE_SYSTEM_PROCESSOR x86)
-
 set (velorinMingw i686-w64-mingw32)
-set (CMAKE_C_COMPILER ${velorinMingw}-gcc-posix)
-set (CMAKE_CXX_COMPILER ${velorinMingw}-g++-posix)
-set (CMAKE_RC_COMPILER ${velorinMingw}-windres)
-
-set (CMAKE_FIND_ROOT_PATH /usr/${velorinMingw})
-set (CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set (CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set (CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set (CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include ("${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake")

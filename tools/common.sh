@@ -4,6 +4,7 @@
 velorin_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 velorin_build="${VELORIN_BUILD_DIR:-$velorin_root/build}"
 velorin_windows_build="${VELORIN_WINDOWS_BUILD_DIR:-$velorin_root/build-win32}"
+velorin_windows_x64_build="${VELORIN_WINDOWS_X64_BUILD_DIR:-$velorin_root/build-win64}"
 
 # JUCE's modules are included by absolute path: a base directory lets ccache
 # reuse objects between checkouts in different places.

@@ -1,30 +1,47 @@
 #!/usr/bin/env bash
-# Installs what the 32-bit Windows build needs, from Debian only: the mingw-w64
-# cross compilers (posix threads, for std::mutex), zlib for mingw, and libpng,
-# libjpeg-turbo and pugixml built for mingw from Debian's own source packages
-# into a prefix of the project's (static libraries only). Idempotent and non-interactive: a
-# second run finds everything in place and does nothing.
-#   VELORIN_MINGW_PREFIX   where the mingw libraries go (default /opt/velorin/mingw-i686)
+# Installs what the Windows builds need, from Debian only: the mingw-w64 cross
+# compilers for 32-bit and 64-bit Windows (posix threads, for std::mutex), zlib for
+# mingw, and libpng, libjpeg-turbo and pugixml built for each mingw target from
+# Debian's own source packages into a prefix of the project's (static libraries
+# only). Idempotent and non-interactive: a second run finds everything in place
+# and does nothing.
+#   tools/setup-windows.sh [x86] [x64]   only these targets (default: both)
+#   VELORIN_MINGW_ROOT   where the mingw libraries go, in mingw-i686/ and
+#                        mingw-x86_64/ (default /opt/velorin)
 set -euo pipefail
 
-prefix="${VELORIN_MINGW_PREFIX:-/opt/velorin/mingw-i686}"
-host=i686-w64-mingw32
+root="${VELORIN_MINGW_ROOT:-/opt/velorin}"
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    targets=(x86 x64)
+fi
 
-packages=(
-    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-    mingw-w64-i686-dev libz-mingw-w64-dev
-    cmake ninja-build dpkg-dev
-)
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/windows-targets.sh"
 
-source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+packages=(libz-mingw-w64-dev cmake ninja-build dpkg-dev zip)
+for target in "${targets[@]}"; do
+    velorin_windows_target "$target"
+    packages+=(g++-mingw-w64-$mingw_package-posix gcc-mingw-w64-$mingw_package-posix
+        binutils-mingw-w64-$mingw_package mingw-w64-$mingw_package-dev)
+done
+
+source "$here/packages.sh"
 velorin_install_packages setup-windows "${packages[@]}"
 
-# The mingw libraries are rebuilt only when this recipe changes: the stamp holds
-# the recipe's checksum and the source versions it was built from.
-stamp="$prefix/.built-by"
+# The mingw libraries are rebuilt only when this recipe changes: each prefix's
+# stamp holds the recipe's checksum and the source versions it was built from.
 recipe="$(sha256sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)"
+stale=()
+for target in "${targets[@]}"; do
+    velorin_windows_target "$target"
+    stamp="$root/mingw-$mingw_cpu/.built-by"
+    if [ ! -f "$stamp" ] || [ "$(head -1 "$stamp")" != "$recipe" ]; then
+        stale+=("$target")
+    fi
+done
 
-if [ -f "$stamp" ] && [ "$(head -1 "$stamp")" = "$recipe" ]; then
+if [ ${#stale[@]} -eq 0 ]; then
     exit 0
 fi
 
@@ -52,17 +69,16 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-toolchain="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/mingw-i686.cmake"
-
+# build_with_cmake SOURCE-DIRECTORY CMAKE-OPTIONS...   for the target last chosen
 build_with_cmake()
 {
-    local source="$1"
+    local source="$1" build="$1/build-$mingw_cpu"
     shift
-    cmake -S "$source" -B "$source/build-mingw" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    cmake -S "$source" -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-$mingw_cpu.cmake" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="/usr/$host" "$@"
-    cmake --build "$source/build-mingw"
-    $sudo cmake --install "$source/build-mingw"
+    cmake --build "$build"
+    $sudo cmake --install "$build"
 }
 
 # The newest version whose files the mirror still has.
@@ -88,28 +104,38 @@ built_from="$(fetch_source libpng1.6) $(fetch_source libjpeg-turbo) $(fetch_sour
     done
 )
 
-$sudo mkdir -p "$prefix"
+build_libraries()
+{
+    prefix="$root/mingw-$mingw_cpu"
+    host="$mingw_cpu-w64-mingw32"
+    $sudo mkdir -p "$prefix"
 
-# Static only, without the SIMD code (which needs nasm) or the tools. Like
-# Debian's own package, with the private header that a reader with
-# JPEG_INTERNALS (the framework's JPEG loader) includes.
-jpeg_source="$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -1)"
-build_with_cmake "$jpeg_source" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF
-$sudo install -m 644 "$jpeg_source/jpegint.h" "$prefix/include/"
+    # Static only, without the SIMD code (which needs nasm) or the tools. Like
+    # Debian's own package, with the private header that a reader with
+    # JPEG_INTERNALS (the framework's JPEG loader) includes.
+    jpeg_source="$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -1)"
+    build_with_cmake "$jpeg_source" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF
+    $sudo install -m 644 "$jpeg_source/jpegint.h" "$prefix/include/"
 
-# The framework's JPEG reader includes jpeglib.h inside a namespace of its own,
-# after windows.h, and needs "boolean" declared in that namespace. The Windows
-# jconfig.h skips its typedef once rpcndr.h has declared the same unsigned char
-# globally; the installed one always declares it.
-$sudo sed -i 's|^#ifndef __RPCNDR_H__ .*|#if 1 /* boolean: declared in every scope that includes this */|' "$prefix/include/jconfig.h"
-grep -q '^#if 1 /\* boolean' "$prefix/include/jconfig.h"
+    # The framework's JPEG reader includes jpeglib.h inside a namespace of its own,
+    # after windows.h, and needs "boolean" declared in that namespace. The Windows
+    # jconfig.h skips its typedef once rpcndr.h has declared the same unsigned char
+    # globally; the installed one always declares it.
+    $sudo sed -i 's|^#ifndef __RPCNDR_H__ .*|#if 1 /* boolean: declared in every scope that includes this */|' "$prefix/include/jconfig.h"
+    grep -q '^#if 1 /\* boolean' "$prefix/include/jconfig.h"
 
-build_with_cmake "$(find "$work" -maxdepth 1 -type d -name 'libpng1.6-*' | head -1)" \
-    -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
-    -DZLIB_ROOT="/usr/$host" -DZLIB_LIBRARY="/usr/$host/lib/libz.a" -DZLIB_INCLUDE_DIR="/usr/$host/include"
+    build_with_cmake "$(find "$work" -maxdepth 1 -type d -name 'libpng1.6-*' | head -1)" \
+        -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+        -DZLIB_ROOT="/usr/$host" -DZLIB_LIBRARY="/usr/$host/lib/libz.a" -DZLIB_INCLUDE_DIR="/usr/$host/include"
 
-build_with_cmake "$(find "$work" -maxdepth 1 -type d -name 'pugixml-*' | head -1)" \
-    -DBUILD_SHARED_LIBS=OFF -DPUGIXML_BUILD_TESTS=OFF
+    build_with_cmake "$(find "$work" -maxdepth 1 -type d -name 'pugixml-*' | head -1)" \
+        -DBUILD_SHARED_LIBS=OFF -DPUGIXML_BUILD_TESTS=OFF
 
-printf '%s\n%s\n' "$recipe" "$built_from" | $sudo tee "$stamp" >/dev/null
-echo "setup-windows: mingw libpng, libjpeg-turbo and pugixml in $prefix"
+    printf '%s\n%s\n' "$recipe" "$built_from" | $sudo tee "$prefix/.built-by" >/dev/null
+    echo "setup-windows: mingw libpng, libjpeg-turbo and pugixml in $prefix"
+}
+
+for target in "${stale[@]}"; do
+    velorin_windows_target "$target"
+    build_libraries
+done

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what the tests of the 32-bit Windows library need to run it: 32-bit
-# wine (with the i386 architecture enabled in dpkg), the 32-bit Mesa that its
-# windows draw with under Xvfb, and icoutils to read the version resource back.
-# Idempotent and non-interactive; the build does not need any of it.
+# Installs what the tests of the Windows plug-ins need to run them: wine64 for
+# the 64-bit ones and 32-bit wine (with the i386 architecture enabled in dpkg) for
+# the 32-bit library, the 32-bit Mesa that its windows draw with under Xvfb, and
+# icoutils to read the version resources back. Installing runs no 32-bit program
+# that matters, so it succeeds on machines whose kernel cannot execute them (only
+# glib's cache update fails there, which its package allows). Idempotent and
+# non-interactive; the build does not need any of it.
 set -euo pipefail
 
 packages=(

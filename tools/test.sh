@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite with CTest; tests that open
 # windows run under a virtual X server, and the plug-ins are played in Ardour 7,
-# which this script installs. The 32-bit Windows library is cross-built too and
-# its tests run under wine (both installed here). Then the in-process tests run again in
+# which this script installs. The Windows plug-ins (32-bit and 64-bit) are
+# cross-built too and their tests run under wine and wine64 (installed here). Then the in-process tests run again in
 # two sanitizer builds: AddressSanitizer with UndefinedBehaviorSanitizer (plus
 # bounded runs of the saved-state and ADM-OSC packet fuzzers), and ThreadSanitizer.
 #   VELORIN_SANITIZERS=0          skip the sanitizer builds (a quicker local run)
@@ -17,7 +17,7 @@ bash "$velorin_root/tools/setup-ardour.sh"
 bash "$velorin_root/tools/setup-test-tools.sh"
 bash "$velorin_root/tools/setup-wine.sh"
 bash "$velorin_root/tools/build-windows.sh"
-velorin_build_all -DVELORIN_WINDOWS_BUILD_DIR="$velorin_windows_build"
+velorin_build_all -DVELORIN_WINDOWS_BUILD_DIR="$velorin_windows_build" -DVELORIN_WINDOWS_X64_BUILD_DIR="$velorin_windows_x64_build"
 
 run_ctest()
 {

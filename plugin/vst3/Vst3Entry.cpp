@@ -161,7 +161,14 @@ namespace
     }
 } // namespace
 
-extern "C" __attribute__ ((visibility ("default"))) IPluginFactory* PLUGIN_API GetPluginFactory()
+#if defined(_WIN32)
+// The library's .def file says what it exports.
+    #define VELORIN_VST3_EXPORT
+#else
+    #define VELORIN_VST3_EXPORT __attribute__ ((visibility ("default")))
+#endif
+
+extern "C" VELORIN_VST3_EXPORT IPluginFactory* PLUGIN_API GetPluginFactory()
 {
     // One factory for the life of the library, as the framework keeps one; every
     // host that asks takes a reference of its own.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The version resource and the manifest of Velorin_32bit.dll, read back with
-# icoutils' wrestool: fixed file version 1.2.0.0 and product version 0.0.0.0, the
-# five strings in a US English, UTF-8 string table, and a manifest (id 2) that
-# runs the library at its invoker's level.
+# The version resource and the manifest of a Windows library of the plug-in,
+# read back with icoutils' wrestool: fixed file version 1.2.0.0 and product
+# version 0.0.0.0, the five strings in a US English, UTF-8 string table, and a
+# manifest (id 2) that runs the library at its invoker's level.
 #   check-version-resource.sh DLL WORK-DIRECTORY
 set -euo pipefail
 
@@ -22,7 +22,7 @@ echo "$listing"
 grep -q -- "--type=16 --name=1 --language=1033" <<<"$listing" || fail "no version resource 1 in language 0x0409"
 grep -q -- "--type=24 --name=2 --language=1033" <<<"$listing" || fail "no manifest resource 2 in language 0x0409"
 
-version="$work/version-resource.bin"
+version="$work/$(basename "$dll").version-resource.bin"
 wrestool -x --raw --type=16 "$dll" >"$version"
 
 # VS_FIXEDFILEINFO follows its signature 0xFEEF04BD: structure version, then the

@@ -4,9 +4,10 @@
    writes the outputs to a file, and, in the Windows library, calls the ACF entry
    points, registering the effect with a small recording host of its own.
 
-   Built for 32-bit Windows it runs under wine against Velorin_32bit.dll; built
-   for Linux it plays the same script on Velorin.so, so that the two output files
-   can be compared bit for bit.
+   Built for 32-bit Windows it runs under wine against Velorin_32bit.dll, built
+   for 64-bit Windows under wine64 against Velorin.dll (which has no ACF entry
+   points); built for Linux it plays the same script on Velorin.so, so that the
+   output files can be compared bit for bit.
 
    Usage: velorin_raw_host LIBRARY OUTPUT-FILE
    and, on Windows only, to open the editor in a window of its own at the top
@@ -313,7 +314,11 @@ static void runVst (void* library, const char* outputPath)
 }
 
 /*==========================================================================*/
-#ifdef _WIN32
+#if defined(_WIN32) && ! defined(_WIN64)
+    #define VELORIN_HOST_CALLS_ACF 1
+#endif
+
+#ifdef VELORIN_HOST_CALLS_ACF
 /* A host collection that records every call as one line of text. */
 enum
 {
@@ -798,7 +803,7 @@ int main (int argc, char** argv)
     if (library != NULL)
     {
         runVst (library, argv[2]);
-#ifdef _WIN32
+#ifdef VELORIN_HOST_CALLS_ACF
         {
             char recordPath[1024];
             snprintf (recordPath, sizeof (recordPath), "%s.acf-registration.txt", argv[2]);
